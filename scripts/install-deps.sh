@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian packages that are missing for `make run` (argument
+# "run") or `make test` (argument "test"). Installs nothing when all are present.
+set -eu
+run_packages="cmake make g++ libfltk1.3-dev"
+test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev"
+case "${1:-run}" in
+    run) wanted=$run_packages ;;
+    test) wanted=$test_packages ;;
+    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+missing=""
+for p in $wanted; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" != 0 ]; then
+    sudo=sudo
+    command -v sudo >/dev/null || { echo "Run as root, or install:$missing" >&2; exit 1; }
+else
+    sudo=
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+# shellcheck disable=SC2086
+$sudo apt-get install -y -qq --no-install-recommends $missing

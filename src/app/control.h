@@ -1,0 +1,38 @@
+// The control window, the whole-program refresh and the store / recall / mix operations.
+#pragma once
+class Fl_Double_Window;
+class Fl_Output;
+
+extern Fl_Double_Window *ControlWindow;
+extern Fl_Output *TextResponse;
+
+extern const char VersionLine[];
+
+Fl_Double_Window *make_window4();
+
+void ShowFaders();
+void HideFaders();
+void ShowEffects();
+void HideEffects();
+void ShowReverb();
+void HideReverb();
+void ShowSubs();
+void HideSubs();
+void ShowVCAs();
+void HideVCAs();
+void ShowPrefs();
+void HidePrefs();
+void ProgramExit();
+
+// Copies the whole mix state into every window.
+void UpdateGUI();
+
+// Recalls with their window refreshes.
+void StageReadFromFile();
+void ReadTracksFile();
+void ReadPreferencesFile();
+
+// Store All, Recall All and the mix launch.
+bool SaveAll();
+void RecallAll();
+void Mix();
