@@ -29,3 +29,24 @@ void UpdateIndexActive();
 void UpdateCueName();
 void UpdateMixName();
 void StageVolDivavUpdate();
+
+// Widgets to state: the callbacks of the window. The column operations copy all strips of the
+// bank at once; the per-strip ones store one value if it passes its test.
+void VolumeToArray();
+void OffsetToArray();
+void ChannelActiveToArray();
+void SoloToArray();
+void MuteToArray();
+void StoreTime();
+void StoreNames();
+void RampToArray(int strip);
+void ShapeToArray(int strip);
+void PanToArray(int strip);
+void IndexActiveToArray();
+void CueNameToArray();
+void StoreMixName();
+
+// The "Edit Index" menu: insert, remove or propagate the current index, then refresh.
+void InsertIndex();
+void RemoveIndex();
+void Propagate();

@@ -1,0 +1,201 @@
+// Copies between the faders window's bank of strips and the mix state, in both directions.
+// Every column operation walks the strips through StripSlot, so the bank rule lives in one place.
+// Setting a widget's value never runs its callback: an update never writes back.
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/Fl_Value_Input.H>
+#include <FL/Fl_Value_Output.H>
+
+#include <cfloat>
+#include <cmath>
+
+#include "app/status.h"
+#include "effects/effects_window.h"
+#include "effects/matrix.h"
+#include "faders/faders.h"
+#include "faders/faders_widgets.h"
+#include "state/mix_state.h"
+
+namespace {
+
+const int PER_SLOT = -1;    // a table with one cell per slot (pan, solo, mute)
+const char UNAVAILABLE[] = "(unavailable)";
+
+int TableCell(int slot, int index)
+{
+    return index == PER_SLOT ? slot : Cell(slot, index);
+}
+
+double ValueOf(Fl_Spinner *w) { return w->value(); }
+double ValueOf(Fl_Valuator *w) { return w->value(); }
+double ValueOf(Fl_Button *w) { return w->value(); }
+
+// A value that is no finite float (typed "nan", "inf" or 1e300) would reach the files as text
+// the engine cannot read, so it is not stored.
+void StoreValue(float &cell, double value)
+{
+    if (std::isfinite(value) && std::fabs(value) <= FLT_MAX)
+        cell = float(value);
+}
+void StoreValue(int &cell, double value) { cell = value != 0; }
+
+void ShowValue(Fl_Spinner *w, double value) { w->value(value); w->redraw(); }
+void ShowValue(Fl_Valuator *w, double value) { w->value(value); }
+void ShowValue(Fl_Button *w, double value) { w->value(value != 0); }
+
+template <typename Widget, typename T, int N>
+void StoreColumn(Widget **const (&column)[N], T *table, int index)
+{
+    const int bank = CurrentBank();
+    for (int k = 0; k < N; k++) {
+        const int slot = StripSlot(k + 1, bank);
+        if (slot >= 0)
+            StoreValue(table[TableCell(slot, index)], ValueOf(*column[k]));
+    }
+    ClearStatus();
+}
+
+template <typename Widget, typename T, int N>
+void LoadColumn(Widget **const (&column)[N], const T *table, int index)
+{
+    const int bank = CurrentBank();
+    for (int k = 0; k < N; k++) {
+        const int slot = StripSlot(k + 1, bank);
+        if (slot >= 0)
+            ShowValue(*column[k], table[TableCell(slot, index)]);
+    }
+}
+
+bool IsPan(double v) { return v >= -100 && v <= 100; }
+bool IsRamp(double v) { return v >= 0; }
+bool IsShape(double v) { return v > 0; }
+
+// Stores one strip's value when it passes `accepts` (NaN passes none of the tests).
+void StoreStrip(Fl_Value_Input **const (&column)[STRIP_COUNT], int strip, bool (*accepts)(double),
+                float *table, int index)
+{
+    if (strip >= 1 && strip <= STRIP_COUNT) {
+        const double value = (*column[strip - 1])->value();
+        const int slot = StripSlot(strip, CurrentBank());
+        if (slot >= 0 && accepts(value))
+            StoreValue(table[TableCell(slot, index)], value);
+    }
+    ClearStatus();
+}
+
+} // namespace
+
+int CurrentIndex()
+{
+    if (!TimeIndex)
+        return 0;
+    const int index = int(TimeIndex->value() - 1);
+    return IsIndex(index) ? index : (index < 0 ? 0 : INDEX_COUNT - 1);
+}
+
+int CurrentBank()
+{
+    if (!Bank)
+        return 1;
+    const int bank = int(Bank->value());
+    return bank < 1 ? 1 : (bank > BANK_COUNT ? BANK_COUNT : bank);
+}
+
+// ---- widgets to state ----
+
+void VolumeToArray() { StoreColumn(VolumeStrip, Volume, CurrentIndex()); }
+void OffsetToArray() { StoreColumn(OffsetStrip, Offset, CurrentIndex()); }
+void ChannelActiveToArray() { StoreColumn(AutoStrip, ChanActive, CurrentIndex()); }
+void SoloToArray() { StoreColumn(SoloStrip, SoloArray, PER_SLOT); }
+void MuteToArray() { StoreColumn(MuteStrip, MuteArray, PER_SLOT); }
+
+void RampToArray(int strip) { StoreStrip(RampStrip, strip, IsRamp, Ramp, CurrentIndex()); }
+void ShapeToArray(int strip) { StoreStrip(ShapeStrip, strip, IsShape, Shape, CurrentIndex()); }
+void PanToArray(int strip) { StoreStrip(PanStrip, strip, IsPan, Pan, PER_SLOT); }
+
+void StoreTime()
+{
+    const int i = CurrentIndex();
+    StoreValue(IndexMin[i], GuiMin->value());
+    StoreValue(IndexSec[i], GuiSec->value());
+    StoreValue(IndexMsec[i], GuiMsec->value());
+    ClearStatus();
+}
+
+void StoreNames()
+{
+    const int bank = CurrentBank();
+    for (int k = 0; k < STRIP_COUNT - 1; k++) {
+        const int slot = StripSlot(k + 1, bank);
+        if (slot >= 0)
+            CopyText(NameBuffer[slot], NAME_SIZE, (*NameStrip[k])->value());
+    }
+    // The master's name is shown read-only and never stored from here.
+    RefreshEffectsName();
+    UpdateSubmix();
+    UpdateVCA();
+}
+
+// ---- state to widgets ----
+
+void UpdateVolumes() { LoadColumn(VolumeStrip, Volume, CurrentIndex()); }
+void UpdateOffset() { LoadColumn(OffsetStrip, Offset, CurrentIndex()); }
+void UpdateRamp() { LoadColumn(RampStrip, Ramp, CurrentIndex()); }
+void UpdateShape() { LoadColumn(ShapeStrip, Shape, CurrentIndex()); }
+void UpdateChannelActive() { LoadColumn(AutoStrip, ChanActive, CurrentIndex()); }
+void UpdatePan() { LoadColumn(PanStrip, Pan, PER_SLOT); }
+void UpdateSolos() { LoadColumn(SoloStrip, SoloArray, PER_SLOT); }
+void UpdateMutes() { LoadColumn(MuteStrip, MuteArray, PER_SLOT); }
+
+void UpdateTime()
+{
+    const int i = CurrentIndex();
+    GuiMin->value(IndexMin[i]);
+    GuiSec->value(IndexSec[i]);
+    GuiMsec->value(IndexMsec[i]);
+}
+
+// Channel strips show their channel number; the submix and VCA strips the bank number.
+void UpdateDisplayNumbers()
+{
+    const int bank = CurrentBank();
+    for (int k = 0; k < STRIP_COUNT - 1; k++) {
+        const int strip = k + 1;
+        (*NumberStrip[k])->value(strip <= CHANNEL_STRIPS ? StripSlot(strip, bank) : bank);
+    }
+}
+
+void UpdateNames()
+{
+    const int bank = CurrentBank();
+    for (int k = 0; k < STRIP_COUNT - 1; k++) {
+        const int slot = StripSlot(k + 1, bank);
+        (*NameStrip[k])->value(slot >= 0 ? NameBuffer[slot] : UNAVAILABLE);
+    }
+    name13->value(NameBuffer[MasterSlot()]);
+    UpdateDisplayNumbers();
+    if (NameInEffects && IsSlot(CNL))
+        NameInEffects->value(NameBuffer[CNL]);
+    UpdateSubmix();
+    UpdateVCA();
+}
+
+// The callback of the time index and bank spinners: the window shows the new position.
+void StageVolDivavUpdate()
+{
+    UpdateIndexActive();
+    UpdateChannelActive();
+    UpdateTime();
+    UpdateVolumes();
+    UpdatePan();
+    UpdateMutes();
+    UpdateSolos();
+    UpdateDisplayNumbers();
+    UpdateCueName();
+    UpdateNames();
+    UpdateOffset();
+    UpdateRamp();
+    UpdateShape();
+}

@@ -1,0 +1,86 @@
+// The time index's own fields (active flag, cue name), the mix name, and the "Edit Index" menu.
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Input.H>
+
+#include "app/status.h"
+#include "faders/faders.h"
+#include "faders/faders_widgets.h"
+#include "state/index_edit.h"
+#include "state/mix_state.h"
+
+void IndexActiveToArray()
+{
+    IndexActiveArray[CurrentIndex()] = IndexActive->value() != 0;
+    ClearStatus();
+}
+
+void UpdateIndexActive()
+{
+    IndexActive->value(IndexActiveArray[CurrentIndex()] != 0);
+}
+
+// Text fields leave the status line alone. Longer texts are cut to fit their cells.
+void CueNameToArray()
+{
+    CopyText(CueNameBuffer[CurrentIndex()], CUE_SIZE, CueName->value());
+}
+
+void UpdateCueName()
+{
+    CueName->value(CueNameBuffer[CurrentIndex()]);
+}
+
+void StoreMixName()
+{
+    CopyText(MixName, NAME_SIZE, MixNameInput->value());
+}
+
+void UpdateMixName()
+{
+    MixNameInput->value(MixName);
+}
+
+namespace {
+
+// After an index edit the window shows the (unchanged) current index again. Cue name, names,
+// pan, solo and mute are not touched by the edits and need no refresh.
+void RefreshAfterIndexEdit()
+{
+    UpdateVolumes();
+    UpdateOffset();
+    UpdateRamp();
+    UpdateShape();
+    UpdateIndexActive();
+    UpdateChannelActive();
+    UpdateTime();
+}
+
+} // namespace
+
+void InsertIndex()
+{
+    const int i = CurrentIndex();
+    InsertIndexAt(i);
+    RefreshAfterIndexEdit();
+    SetStatus("Inserted new index %i", i + 1);
+}
+
+void RemoveIndex()
+{
+    const int i = CurrentIndex();
+    ClearStatus();
+    RemoveIndexAt(i);
+    RefreshAfterIndexEdit();
+    SetStatus("Removed index %i", i + 1);
+}
+
+void Propagate()
+{
+    const int i = CurrentIndex();
+    if (PropagateIndexAt(i)) {
+        RefreshAfterIndexEdit();
+        SetStatus("Propagated index %i forward", i + 1);
+    } else {
+        SetStatus("Index %i is the last index: nothing to propagate", i + 1);
+    }
+}
