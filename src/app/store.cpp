@@ -1,0 +1,59 @@
+// Store All, Recall All and Mix: the three project files together, and the engine run.
+#include <FL/Fl.H>
+
+#include <cstring>
+
+#include "app/control.h"
+#include "app/launch.h"
+#include "app/status.h"
+#include "files/project_files.h"
+#include "state/mix_state.h"
+
+// Stores prefs.txt, tracks.txt and faders.txt. Every store is tried, so one failing file
+// does not cost the others; the status line then keeps the first failure's message.
+bool SaveAll()
+{
+    bool (*const stores[])() = {WritePreferencesFile, WriteTracksFile, StageWriteToFile};
+    bool stored = true;
+    char failure[STATUS_SIZE] = "";
+    for (bool (*store)() : stores) {
+        if (!store() && stored) {
+            stored = false;
+            memcpy(failure, tbuffer, sizeof failure);
+        }
+    }
+    if (!stored) {
+        SetStatus("%s", failure);
+        return false;
+    }
+    SetStatus("Save Complete");
+    return true;
+}
+
+void RecallAll()
+{
+    StageReadFromFile();
+    ReadTracksFile();
+    ReadPreferencesFile();
+}
+
+// Stores the three files, then runs the engine on them and waits. The engine is not
+// started when a store failed: it would render files that differ from the screen.
+void Mix()
+{
+    if (!SaveAll())
+        return;
+
+    char program[PATH_SIZE + 8];
+    EngineProgram(Path, program, sizeof program);
+    bool search_path = Path[0] == 0;
+
+    // The window does not respond while the engine runs: draw "Mixing" now.
+    SetStatus("Mixing");
+    Fl::flush();
+
+    EngineRun run = RunEngine(program, search_path);
+    char message[STATUS_SIZE];
+    DescribeEngineRun(run, program, search_path, message, sizeof message);
+    SetStatus("%s", message);
+}
