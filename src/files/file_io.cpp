@@ -14,12 +14,17 @@ LoadResult LoadWholeFile(const char *name, char *buffer, int capacity, int *size
 {
     *size = 0;
     FILE *file = fopen(name, "rb");
-    if (!file)
-        return LOAD_MISSING;
+    if (!file) {
+        if (errno == ENOENT)
+            return LOAD_MISSING;
+        buffer[0] = 0;
+        return LOAD_READ_ERROR;
+    }
     struct stat info;
-    if (fstat(fileno(file), &info) != 0) {
+    if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
         fclose(file);
-        return LOAD_MISSING;
+        buffer[0] = 0;
+        return LOAD_READ_ERROR;
     }
     if (info.st_size == 0) {
         fclose(file);

@@ -9,10 +9,10 @@
 
 enum LoadResult {
     LOAD_OK,
-    LOAD_MISSING,     // no such file (or it cannot be opened)
+    LOAD_MISSING,     // no such file
     LOAD_EMPTY,       // size 0
     LOAD_TOO_LARGE,   // more than capacity - 1 bytes: refused
-    LOAD_READ_ERROR,  // fewer bytes read than the file holds
+    LOAD_READ_ERROR,  // the file exists but cannot be opened, or was read short
 };
 
 // Loads the file named `name` whole, in binary, into `buffer` and terminates it with a

@@ -6,11 +6,15 @@
 // faders.txt
 int ReadFaderFile();
 bool StageWriteToFile();
-void ScrubEffects(char *text);
-void AppendBuffer(char *text);
-void VolumeDivavToText(char *text);
+// The three steps of composing the text in place (`text` has room for FADER_TEXT_SIZE
+// bytes); each returns false when the text would not fit.
+bool ScrubEffects(char *text);
+bool AppendBuffer(char *text);
+bool VolumeDivavToText(char *text);
+// Returns the characters stored, or 0 when the file could not be written.
 int WriteFaderFile(const char *text);
-void MakeNewFile();
+// Creates faders.txt with the mix-name line; false (and a status message) when it cannot.
+bool MakeNewFile();
 int CheckForKey(const char *word);
 void ParseBufferMulti(char *text);
 void ReadVolumes(char *text);

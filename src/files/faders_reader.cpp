@@ -1,0 +1,236 @@
+// Recalling faders.txt: every pass reads the lines whose first field is its key, from
+// line 2 (line 1 is the mix name) up to the "end" line, and merges them into the state.
+// Numbers that would fall outside a table are ignored; the text is never changed.
+#include <cstdio>
+#include <cstring>
+
+#include "app/status.h"
+#include "files/faders_file.h"
+#include "files/project_files.h"
+#include "files/text_lines.h"
+#include "state/effects.h"
+
+// Calls handle(fields) for every line whose key is `key`.
+template <typename Handler>
+static void ForEachKeyLine(const char *text, const char *key, Handler handle)
+{
+    ForEachBodyLine(text, [&](const Field &first, FieldWalk *fields) {
+        if (KeyIs(first, key))
+            handle(fields);
+    });
+}
+
+int ReadSlotFields(FieldWalk *fields)
+{
+    Field field = NextField(fields);
+    if (KeyIs(field, "M"))
+        return MasterSlot();
+    if (KeyIs(field, "G"))
+        return SubmixSlot(0) + FieldToInt(NextField(fields));
+    return FieldToInt(field);
+}
+
+static float LastValue(FieldWalk *fields)
+{
+    return FieldToFloat(RestOfLine(fields));
+}
+
+// ---- Effects, pans, sends, reverb -----------------------------------------------------
+
+void ParamsFromBuffer(char *text, const char *key, float *table, int rowLength, int cellCount)
+{
+    for (int slot = 0; slot < SLOT_COUNT; slot++)
+        table[slot * rowLength] = 0.0f;
+    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
+        int slot = ReadSlotFields(fields);
+        if (slot > SubmixSlot(GROUP_COUNT) || slot < 0) {
+            puts(">>Channel number out of range or not specified!");
+            slot = SubmixSlot(GROUP_COUNT);
+        }
+        float *row = table + slot * rowLength;
+        row[0] = 1.0f;
+        for (int cell = 1; cell < cellCount - 1; cell++)
+            row[cell] = FieldToFloat(NextField(fields));
+        row[cellCount - 1] = LastValue(fields);
+    });
+}
+
+void Params1D(char *text, const char *key, float *table)
+{
+    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
+        int slot = ReadSlotFields(fields);
+        float value = LastValue(fields);
+        if (IsSlot(slot))
+            table[slot] = value;
+    });
+}
+
+void Params2D(char *text, const char *key, float *table)
+{
+    for (int slot = 0; slot < SLOT_COUNT; slot++)
+        table[slot * EFFECT_CELLS] = 0.0f;
+    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
+        int slot = ReadSlotFields(fields);
+        float value = LastValue(fields);
+        if (!IsSlot(slot))
+            return;
+        table[slot * EFFECT_CELLS] = 1.0f;
+        table[slot * EFFECT_CELLS + 1] = value;
+    });
+}
+
+void ParamGetAmt(char *text, const char *key, float *values, int count)
+{
+    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
+        for (int i = 0; i < count - 1; i++)
+            values[i] = FieldToFloat(NextField(fields));
+        values[count - 1] = LastValue(fields);
+    });
+}
+
+void ParamGetTwo(char *text, const char *key, float *pair)
+{
+    bool seen = false;
+    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
+        if (seen)
+            return;
+        seen = true;
+        pair[0] = 1.0f;
+        pair[1] = LastValue(fields);
+    });
+}
+
+// ---- Submix switches and routing ------------------------------------------------------
+
+void ReadSubmixState(char *text)
+{
+    struct Switch { const char *key; int *table; };
+    static const Switch switches[] = {{"submu", MuteArray}, {"subso", SoloArray}};
+    for (const Switch &s : switches)
+        ForEachKeyLine(text, s.key, [&](FieldWalk *fields) {
+            int n = FieldToInt(RestOfLine(fields));
+            if (IsGroupNumber(n))
+                s.table[SubmixSlot(n)] = 1;
+        });
+}
+
+struct GroupRouting {
+    const char *listKey;
+    const char *nameKey;
+    int *on;
+    int *assigned;
+    int firstSlot;              // slot of group 1
+    const char *numberMessage;
+    const char *memberMessage;  // filled with the group number
+};
+
+static const GroupRouting SubmixRouting = {
+    "sub", "subname", SubOn, SubAsn, SubmixSlot(1),
+    "Submix number out of range!", "Channel assigned to sub %i is out of range!\n"};
+static const GroupRouting VcaRouting = {
+    "VCA:", "vcaname", VcaOn, VcaAsn, VcaSlot(1),
+    "VCA number out of range!", "Channel assigned to VCA %i is out of range!\n"};
+
+static void DecodeMembers(const GroupRouting &kind, const char *list, int length, int group)
+{
+    const char *end = list + length;
+    for (const char *piece = list; piece <= end;) {
+        const char *comma = (const char *)memchr(piece, ',', end - piece);
+        const char *pieceEnd = comma ? comma : end;
+        int channel = FieldToInt(Field{piece, (int)(pieceEnd - piece)});
+        if (channel >= 1 && channel <= CHANNEL_COUNT)
+            kind.assigned[RouteCell(channel, group + 1)] = 1;
+        else if (channel != 0)
+            printf(kind.memberMessage, group + 1);
+        piece = pieceEnd + 1;
+    }
+}
+
+void RouteChannel(const char *list, int length, int group)
+{
+    DecodeMembers(SubmixRouting, list, length, group);
+}
+
+void RoutetoVCA(const char *list, int length, int group)
+{
+    DecodeMembers(VcaRouting, list, length, group);
+}
+
+// Lists are held as spans of the text, read whole, and decoded after the scan.
+static void ParseGroups(char *text, const GroupRouting &kind)
+{
+    Field held[GROUP_COUNT] = {};
+    bool holds[GROUP_COUNT] = {};
+    ForEachKeyLine(text, kind.listKey, [&](FieldWalk *fields) {
+        int n = FieldToInt(NextField(fields));
+        Field list = RestOfLine(fields);
+        if (!IsGroupNumber(n)) {
+            puts(kind.numberMessage);
+            return;
+        }
+        kind.on[n - 1] = 1;
+        held[n - 1] = list;
+        holds[n - 1] = true;
+    });
+    ForEachKeyLine(text, kind.nameKey, [&](FieldWalk *fields) {
+        int n = FieldToInt(NextField(fields));
+        Field name = RestOfLine(fields);
+        if (IsGroupNumber(n))
+            FieldToText(name, NameBuffer[kind.firstSlot + n - 1], NAME_SIZE);
+    });
+    for (int group = 0; group < GROUP_COUNT; group++)
+        if (kind.on[group] == 1 && holds[group])
+            DecodeMembers(kind, held[group].text, held[group].length, group);
+}
+
+void ParseSubmix(char *text)
+{
+    ParseGroups(text, SubmixRouting);
+}
+
+void ParseVCA(char *text)
+{
+    ParseGroups(text, VcaRouting);
+}
+
+// ---- The whole text -------------------------------------------------------------------
+
+static bool HasAnyField(const char *text)
+{
+    return text[strspn(text, "\t\r\n")] != 0;
+}
+
+// Line 1 up to its line end becomes the mix name when it is longer than 3 characters.
+static void ReadMixName(const char *text)
+{
+    LineWalk walk = StartLines(text);
+    TextLine line;
+    if (!NextLine(&walk, &line))
+        return;
+    int length = (int)(strcspn(line.text, "\r\n"));
+    if (length <= 3)
+        return;
+    FieldToText(Field{line.text, length}, MixName, NAME_SIZE);
+}
+
+void ParseBufferMulti(char *text)
+{
+    if (!HasAnyField(text))
+        return;
+    ReadMixName(text);
+    for (const EffectKind &effect : Effects)
+        if (effect.table != Prev && effect.table != Ptrev)
+            ParamsFromBuffer(text, effect.key, effect.table[0], EFFECT_CELLS, effect.cells);
+    Params1D(text, "p", Pan);
+    Params2D(text, "rev", Prev[0]);
+    Params2D(text, "trev", Ptrev[0]);
+    ParamGetAmt(text, "rtn", Prtn, 2);
+    ParamGetAmt(text, "trtn", Ptrtn, 3);
+    ParamGetTwo(text, "rhp", Prhp);
+    ParamGetTwo(text, "rlp", Prlp);
+    ParamGetAmt(text, "width", &Prev_width, 1);
+    ParamGetAmt(text, "pos", Prev_position, 3);
+    ReadSubmixState(text);
+    ParseSubmix(text);
+    ParseVCA(text);
+}

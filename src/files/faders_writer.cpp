@@ -1,0 +1,311 @@
+// Storing faders.txt: the old file's foreign lines behind a fresh mix-name line, then
+// routing, effects, reverb, pans, automation and submix switches, written atomically.
+#include <cstdio>
+#include <cstring>
+
+#include "app/status.h"
+#include "files/faders_file.h"
+#include "files/file_io.h"
+#include "files/project_files.h"
+#include "files/text_lines.h"
+#include "files/text_out.h"
+#include "state/effects.h"
+
+const char FADERS_FILE[] = "faders.txt";
+
+// ---- Loading the old file -------------------------------------------------------------
+
+// Starts reserve_fbuff with the mix-name line alone.
+static void StartWithMixName()
+{
+    TextOut out = StartText(reserve_fbuff, FADER_TEXT_SIZE);
+    AppendFormat(&out, "%.*s\n", (int)strnlen(MixName, NAME_SIZE - 1), MixName);
+}
+
+static bool SaveFaderText(const char *text, int length)
+{
+    char reason[SAVE_REASON_SIZE];
+    if (SaveTextAtomically(FADERS_FILE, text, length, reason, sizeof reason))
+        return true;
+    SetStatus("Could not write %s: %s", FADERS_FILE, reason);
+    return false;
+}
+
+bool MakeNewFile()
+{
+    if (!MixName[0])
+        CopyText(MixName, NAME_SIZE, "mixFilename");
+    char line[NAME_SIZE + 1];
+    int length = snprintf(line, sizeof line, "%.*s\n", (int)strnlen(MixName, NAME_SIZE - 1), MixName);
+    return SaveFaderText(line, length);
+}
+
+FaderLoad LoadFaderText(int *size)
+{
+    LoadResult result = LoadWholeFile(FADERS_FILE, reserve_fbuff, FADER_TEXT_SIZE, size);
+    switch (result) {
+    case LOAD_OK:
+        return FADERS_LOADED;
+    case LOAD_MISSING:
+        if (!MakeNewFile()) {
+            StartWithMixName();
+            return FADERS_NOT_CREATED;
+        }
+        SetStatus("Created new %s file", FADERS_FILE);
+        StartWithMixName();
+        return FADERS_CREATED;
+    case LOAD_EMPTY:
+        puts("faders.txt file is empty");
+        break;
+    case LOAD_TOO_LARGE:
+        printf("faders.txt is larger than %i bytes\n", FADER_FILE_LIMIT);
+        break;
+    case LOAD_READ_ERROR:
+        puts("fader file read error");
+        break;
+    }
+    // Nothing of an earlier operation may pass for the file's text.
+    reserve_fbuff[0] = 0;
+    return result == LOAD_TOO_LARGE ? FADERS_TOO_LARGE : FADERS_UNREAD;
+}
+
+int ReadFaderFile()
+{
+    int size = 0;
+    LoadFaderText(&size);
+    return size;
+}
+
+// ---- Foreign lines --------------------------------------------------------------------
+
+bool ScrubEffects(char *text)
+{
+    static char scrubbed[FADER_TEXT_SIZE];
+    TextOut out = StartText(scrubbed, sizeof scrubbed);
+    AppendFormat(&out, "%.*s\n", (int)strnlen(MixName, NAME_SIZE - 1), MixName);
+    if (!AppendForeignLines(&out, text, FIRST_LINE_DROPPED))
+        return false;
+    memcpy(text, scrubbed, out.length + 1);
+    return true;
+}
+
+// ---- Line formats ---------------------------------------------------------------------
+
+// How a line names its slot after the key: "\t%i" (channel, or VCA number after "vca"),
+// "\tG\t%i" (submix) or "\tM" (master).
+static void AppendSlot(TextOut *out, int slot)
+{
+    if (slot == MasterSlot())
+        AppendText(out, "\tM");
+    else if (slot <= CHANNEL_COUNT)
+        AppendFormat(out, "\t%i", slot);
+    else if (slot <= SubmixSlot(GROUP_COUNT))
+        AppendFormat(out, "\tG\t%i", slot - SubmixSlot(0));
+    else
+        AppendFormat(out, "\t%i", slot - VcaSlot(0));
+}
+
+static void AppendEffectLine(TextOut *out, const EffectKind &effect, int slot)
+{
+    const float *row = effect.table[slot];
+    AppendText(out, effect.key);
+    AppendSlot(out, slot);
+    for (int cell = 1; cell < effect.cells; cell++)
+        AppendFormat(out, "\t%.1f", row[cell]);
+    AppendText(out, "\n");
+}
+
+static void AppendEffectsOfSlot(TextOut *out, int slot, const EffectId *order)
+{
+    for (int i = 0; i < EFFECT_COUNT; i++) {
+        const EffectKind &effect = Effects[order ? order[i] : i];
+        if (EffectOn(effect.table[slot]))
+            AppendEffectLine(out, effect, slot);
+    }
+}
+
+// A name or cue text as stored, cut to its buffer even if the buffer lost its terminator.
+static int TextLength(const char *text, int size)
+{
+    return (int)strnlen(text, size - 1);
+}
+
+// ---- Routing, effects and reverb ------------------------------------------------------
+
+struct GroupKind {
+    const char *nameFormat;     // "subname\t%i\t%.*s\n"
+    const char *listFormat;     // "sub\t%i\t"
+    const int *on;
+    const int *assigned;
+    int firstSlot;              // slot of group 1
+};
+
+static const GroupKind Groups[2] = {
+    {"subname\t%i\t%.*s\n", "sub\t%i\t", SubOn, SubAsn, SubmixSlot(1)},
+    {"vcaname\t%i\t%.*s\n", "VCA:\t%i\t", VcaOn, VcaAsn, VcaSlot(1)},
+};
+
+static void AppendGroups(TextOut *out, const GroupKind &kind)
+{
+    for (int n = 1; n <= GROUP_COUNT; n++) {
+        if (kind.on[n - 1] != 1)
+            continue;
+        const char *name = NameBuffer[kind.firstSlot + n - 1];
+        AppendFormat(out, kind.nameFormat, n, TextLength(name, NAME_SIZE), name);
+        AppendFormat(out, kind.listFormat, n);
+        const char *separator = "";
+        for (int channel = 1; channel <= ROUTING_ROWS; channel++) {
+            if (kind.assigned[RouteCell(channel, n)] != 1)
+                continue;
+            AppendFormat(out, "%s%i", separator, channel);
+            separator = ",";
+        }
+        AppendText(out, "\n");
+    }
+}
+
+static bool AnySendOn(const float (*table)[EFFECT_CELLS])
+{
+    for (int slot = 0; slot < SLOT_COUNT; slot++)
+        if (EffectOn(table[slot]))
+            return true;
+    return false;
+}
+
+static void AppendReverb(TextOut *out)
+{
+    bool reverb = AnySendOn(Prev);
+    bool tapReverb = AnySendOn(Ptrev);
+    if (reverb)
+        AppendFormat(out, "rtn\t%.1f\t%.1f\n", Prtn[0], Prtn[1]);
+    if (tapReverb)
+        AppendFormat(out, "trtn\t%.1f\t%.1f\t%.1f\n", Ptrtn[0], Ptrtn[1], Ptrtn[2]);
+    if (EffectOn(Prlp))
+        AppendFormat(out, "rlp\t%.0f\n", Prlp[1]);
+    if (EffectOn(Prhp))
+        AppendFormat(out, "rhp\t%.0f\n", Prhp[1]);
+    if (reverb || tapReverb) {
+        if (Prev_width >= 0 && Prev_width <= 100)
+            AppendFormat(out, "width\t%.0f\n", Prev_width);
+        AppendFormat(out, "pos\t%.0f\t%.0f\t%.0f\n",
+                     Prev_position[0], Prev_position[1], Prev_position[2]);
+    }
+}
+
+bool AppendBuffer(char *text)
+{
+    TextOut out = ContinueText(text, FADER_TEXT_SIZE);
+    AppendText(&out, "\n");
+    AppendGroups(&out, Groups[0]);
+    AppendText(&out, "\n\n");
+    AppendGroups(&out, Groups[1]);
+    AppendText(&out, "\n");
+    for (int slot = ChannelSlot(1); slot <= ChannelSlot(CHANNEL_COUNT); slot++)
+        AppendEffectsOfSlot(&out, slot, nullptr);
+    AppendText(&out, "\n");
+    for (int n = 1; n <= GROUP_COUNT; n++)
+        AppendEffectsOfSlot(&out, SubmixSlot(n), nullptr);
+    AppendText(&out, "\n");
+    AppendEffectsOfSlot(&out, MasterSlot(), MasterEffectOrder);
+    AppendText(&out, "\n");
+    AppendReverb(&out);
+    AppendText(&out, "\n");
+    return !out.overflow;
+}
+
+// ---- Pans, automation, submix switches ------------------------------------------------
+
+// Slots in file order: channels, submixes, VCAs (when asked), the master last.
+static int NextSlotInFileOrder(int slot, bool withVcas)
+{
+    int last = withVcas ? VcaSlot(GROUP_COUNT) : SubmixSlot(GROUP_COUNT);
+    if (slot == MasterSlot())
+        return -1;
+    return slot < last ? slot + 1 : MasterSlot();
+}
+
+static void AppendPans(TextOut *out)
+{
+    for (int slot = 1; slot != -1; slot = NextSlotInFileOrder(slot, false)) {
+        if (Pan[slot] == 0.0f)
+            continue;
+        AppendText(out, "p");
+        AppendSlot(out, slot);
+        AppendFormat(out, "\t%.0f\n", Pan[slot]);
+    }
+}
+
+static void AppendVolumeLines(TextOut *out, int slot, int index)
+{
+    int cell = Cell(slot, index);
+    AppendText(out, slot >= VcaSlot(1) ? "vca" : "v");
+    AppendSlot(out, slot);
+    AppendFormat(out, "\t%.2f\n", Volume[cell]);
+    if (Offset[cell] != 0.0f)
+        AppendFormat(out, "ofs\t%.3f\n", Offset[cell]);
+    if (Ramp[cell] != 0.0f)
+        AppendFormat(out, "rmp\t%.3f\n", Ramp[cell]);
+    if (Shape[cell] != 1.0f)
+        AppendFormat(out, "shape\t%.3f\n", Shape[cell]);
+}
+
+static void AppendIndexBlock(TextOut *out, int index)
+{
+    AppendText(out, "\n");
+    const char *cue = CueNameBuffer[index];
+    int cueLength = TextLength(cue, CUE_SIZE);
+    if (cueLength >= 2)
+        AppendFormat(out, "\ncue\t%.*s\n", cueLength, cue);
+    AppendFormat(out, "\nt\t%.0f\t%.3f\t%.0f\n", IndexMin[index], IndexSec[index], IndexMsec[index]);
+    for (int slot = 1; slot != -1; slot = NextSlotInFileOrder(slot, true))
+        if (ChanActive[Cell(slot, index)] == 1)
+            AppendVolumeLines(out, slot, index);
+}
+
+bool VolumeDivavToText(char *text)
+{
+    TextOut out = ContinueText(text, FADER_TEXT_SIZE);
+    AppendText(&out, "\n");
+    AppendPans(&out);
+    AppendText(&out, "\n");
+    for (int index = 0; index < INDEX_COUNT && !out.overflow; index++)
+        if (IndexActiveArray[index] == 1)
+            AppendIndexBlock(&out, index);
+    AppendText(&out, "\n");
+    for (int n = 1; n <= GROUP_COUNT; n++)
+        if (MuteArray[SubmixSlot(n)] == 1)
+            AppendFormat(&out, "submu\t%i\n", n);
+    for (int n = 1; n <= GROUP_COUNT; n++)
+        if (SoloArray[SubmixSlot(n)] == 1)
+            AppendFormat(&out, "subso\t%i\n", n);
+    AppendText(&out, "end\n");
+    return !out.overflow;
+}
+
+// ---- The store ------------------------------------------------------------------------
+
+int WriteFaderFile(const char *text)
+{
+    int length = (int)strlen(text);
+    return SaveFaderText(text, length) ? length : 0;
+}
+
+bool StageWriteToFile()
+{
+    int size = 0;
+    LoadFaderText(&size);
+    bool fits = size != 0 ? ScrubEffects(reserve_fbuff) : true;
+    if (size == 0)
+        StartWithMixName();
+    fits = fits && AppendBuffer(reserve_fbuff) && VolumeDivavToText(reserve_fbuff);
+    int length = (int)strlen(reserve_fbuff);
+    if (!fits || DiskSize(reserve_fbuff, length) > FADER_FILE_LIMIT) {
+        SetStatus("Could not write %s: the mix needs more than the %i bytes a file may hold",
+                  FADERS_FILE, FADER_FILE_LIMIT);
+        return false;
+    }
+    if (!SaveFaderText(reserve_fbuff, length))
+        return false;
+    SetStatus("Wrote %i bytes to %s", length, FADERS_FILE);
+    return true;
+}
