@@ -48,6 +48,16 @@ void StoreMatrix(const MatrixWindow &m)
     ClearStatus();
 }
 
+void MatrixBankChanged(Fl_Widget *, void *matrix)
+{
+    UpdateMatrix(*static_cast<const MatrixWindow *>(matrix));
+}
+
+void MatrixButtonClicked(Fl_Widget *, void *matrix)
+{
+    StoreMatrix(*static_cast<const MatrixWindow *>(matrix));
+}
+
 void UpdateSubmix() { UpdateMatrix(SubMatrix); }
 void SubmixToArray() { StoreMatrix(SubMatrix); }
 void UpdateVCA() { UpdateMatrix(VcaMatrix); }

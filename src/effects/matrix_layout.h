@@ -23,8 +23,6 @@ struct MatrixWindow {
     Fl_Spinner **bank;
     int *assignments;                 // SubAsn / VcaAsn
     int *inUse;                       // SubOn / VcaOn
-    Fl_Callback *bankChanged;         // runs the update
-    Fl_Callback *buttonClicked;       // runs the store
 };
 extern const MatrixWindow SubMatrix;
 extern const MatrixWindow VcaMatrix;
@@ -33,6 +31,9 @@ extern const MatrixWindow VcaMatrix;
 void UpdateMatrix(const MatrixWindow &matrix);
 // Copies the bank's forty buttons into the table and recomputes the in-use flags from it.
 void StoreMatrix(const MatrixWindow &matrix);
+// The callbacks of the bank spinner and of the buttons; the data is the window's description.
+void MatrixBankChanged(Fl_Widget *, void *matrix);
+void MatrixButtonClicked(Fl_Widget *, void *matrix);
 
 extern Fl_Round_Button *sub_button_A1, *sub_button_A2, *sub_button_A3, *sub_button_A4,
     *sub_button_A5, *sub_button_A6, *sub_button_A7, *sub_button_A8;

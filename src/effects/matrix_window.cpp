@@ -7,7 +7,6 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Output.H>
 
-#include "app/callback.h"
 #include "effects/matrix.h"
 #include "effects/matrix_layout.h"
 
@@ -56,7 +55,7 @@ const MatrixWindow SubMatrix = {
       &sub_button_E5, &sub_button_E6, &sub_button_E7, &sub_button_E8}},
     {&sub_ch_A, &sub_ch_B, &sub_ch_C, &sub_ch_D, &sub_ch_E},
     {&sub_text_A, &sub_text_B, &sub_text_C, &sub_text_D, &sub_text_E},
-    &SubBank, SubAsn, SubOn, Callback<UpdateSubmix>, Callback<SubmixToArray>,
+    &SubBank, SubAsn, SubOn,
 };
 
 const MatrixWindow VcaMatrix = {
@@ -73,7 +72,7 @@ const MatrixWindow VcaMatrix = {
       &vca_button_E5, &vca_button_E6, &vca_button_E7, &vca_button_E8}},
     {&vca_ch_A, &vca_ch_B, &vca_ch_C, &vca_ch_D, &vca_ch_E},
     {&vca_text_A, &vca_text_B, &vca_text_C, &vca_text_D, &vca_text_E},
-    &VcaBank, VcaAsn, VcaOn, Callback<UpdateVCA>, Callback<VcaToArray>,
+    &VcaBank, VcaAsn, VcaOn,
 };
 
 // Rows stand 40 pixels apart; the buttons sit 3 pixels lower than the number and name.
@@ -92,7 +91,7 @@ static void MakeRow(const MatrixWindow &m, int row)
         button->labelcolor(LABEL_COLOR);
         button->align(FL_ALIGN_TOP);
         button->type(FL_TOGGLE_BUTTON);
-        button->callback(m.buttonClicked);
+        button->callback(MatrixButtonClicked, const_cast<MatrixWindow *>(&m));
         *m.buttons[row][s] = button;
     }
     Fl_Value_Output *number = new Fl_Value_Output(20, y, 30, 18);
@@ -120,7 +119,7 @@ static Fl_Double_Window *MakeMatrixWindow(const MatrixWindow &m)
     bank->align(FL_ALIGN_TOP_LEFT);
     bank->textsize(12);
     bank->when(FL_WHEN_CHANGED);
-    bank->callback(m.bankChanged);
+    bank->callback(MatrixBankChanged, const_cast<MatrixWindow *>(&m));
     *m.bank = bank;
 
     Fl_Box *heading = new Fl_Box(306, 26, 35, 16, m.heading);
