@@ -13,25 +13,13 @@
 #include <unistd.h>
 
 #include "app/status.h"
+#include "files_io_test_support.h"
 #include "files/faders_file.h"
 #include "files/file_io.h"
 #include "files/project_files.h"
 #include "state/mix_state.h"
 
 namespace {
-
-std::string ReadDisk(const char *name)
-{
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteDisk(const char *name, const std::string &text)
-{
-    std::ofstream(name, std::ios::binary) << text;
-}
 
 std::string WithCrLf(const std::string &text)
 {
@@ -44,26 +32,18 @@ std::string WithCrLf(const std::string &text)
     return disk;
 }
 
-// Each test runs in a fresh directory with the start-up state.
-class FadersStore : public ::testing::Test {
+class FadersStore : public InTempDir {
 protected:
-    char dir[64] = "/tmp/veltrane-faders-XXXXXX";
-    char home[PATH_MAX] = "";
-
     void SetUp() override
     {
+        InTempDir::SetUp();
         ClearInternalArrays();
         tbuffer[0] = 0;
-        ASSERT_TRUE(getcwd(home, sizeof home));
-        ASSERT_TRUE(mkdtemp(dir));
-        ASSERT_EQ(chdir(dir), 0);
     }
     void TearDown() override
     {
         FileWriteHook = nullptr;
-        ASSERT_EQ(chdir(home), 0);
-        std::string command = std::string("rm -rf ") + dir;
-        ASSERT_EQ(system(command.c_str()), 0);
+        InTempDir::TearDown();
     }
 };
 

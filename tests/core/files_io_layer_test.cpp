@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files_io_test_support.h"
+#include "files/file_io.h"
+#include "files/keywords.h"
+#include "files/text_lines.h"
+#include "files/text_out.h"
+
+namespace {
+
+class FileLayer : public InTempDir {
+protected:
+    void TearDown() override
+    {
+        FileWriteHook = nullptr;
+        InTempDir::TearDown();
+    }
+};
+
+ssize_t NoSpace(int, const void *, size_t)
+{
+    errno = ENOSPC;
+    return -1;
+}
+
+Field F(const char *text)
+{
+    return Field{text, (int)strlen(text)};
+}
+
+std::string S(const Field &field)
+{
+    return std::string(field.text, field.length);
+}
+
+} // namespace
+
+TEST_F(FileLayer, LoadWholeFileOutcomes)
+{
+    char buffer[8];
+    int size = -1;
+    strcpy(buffer, "keep");
+    EXPECT_EQ(LoadWholeFile("none.txt", buffer, sizeof buffer, &size), LOAD_MISSING);
+    WriteDisk("empty.txt", "");
+    EXPECT_EQ(LoadWholeFile("empty.txt", buffer, sizeof buffer, &size), LOAD_EMPTY);
+    WriteDisk("big.txt", "12345678");
+    EXPECT_EQ(LoadWholeFile("big.txt", buffer, sizeof buffer, &size), LOAD_TOO_LARGE);
+    EXPECT_STREQ(buffer, "keep");
+    EXPECT_EQ(size, 0);
+
+    WriteDisk("fits.txt", std::string("a\r\nb\0c", 7));
+    EXPECT_EQ(LoadWholeFile("fits.txt", buffer, sizeof buffer, &size), LOAD_OK);
+    EXPECT_EQ(size, 7);
+    EXPECT_EQ(std::string(buffer, 8), std::string("a\r\nb\0c\0", 8));
+
+    ASSERT_EQ(mkdir("folder.txt", 0755), 0);
+    EXPECT_EQ(LoadWholeFile("folder.txt", buffer, sizeof buffer, &size), LOAD_READ_ERROR);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST_F(FileLayer, AtomicSave)
+{
+    char reason[SAVE_REASON_SIZE];
+    const char text[] = "one\n\ntwo\tthree\n";
+    ASSERT_TRUE(SaveTextAtomically("out.txt", text, (int)strlen(text), reason, sizeof reason));
+    EXPECT_EQ(ReadDisk("out.txt"), "one\r\n\r\ntwo\tthree\r\n");
+    EXPECT_EQ(DiskSize(text, (int)strlen(text)), 18);
+
+    // The replaced file keeps its mode.
+    ASSERT_EQ(chmod("out.txt", 0640), 0);
+    ASSERT_TRUE(SaveTextAtomically("out.txt", "x\n", 2, reason, sizeof reason));
+    struct stat info;
+    ASSERT_EQ(stat("out.txt", &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+    // Failing writes and a failing rename leave the old file and no temporary file.
+    FileWriteHook = NoSpace;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(SaveTextAtomically("out.txt", text, (int)strlen(text), reason, sizeof reason));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "write error:  expected 18, returned 0\n");
+    FileWriteHook = nullptr;
+    EXPECT_STREQ(reason, strerror(ENOSPC));
+    ASSERT_EQ(mkdir("folder.txt", 0755), 0);
+    EXPECT_FALSE(SaveTextAtomically("folder.txt", text, (int)strlen(text), reason, sizeof reason));
+    EXPECT_STREQ(reason, strerror(EISDIR));
+    EXPECT_EQ(ReadDisk("out.txt"), "x\r\n");
+    EXPECT_EQ(system("test $(ls -A | wc -l) -eq 2"), 0);
+}
+
+TEST_F(FileLayer, LinesAndFields)
+{
+    const char *text = "first line\r\n\t\tkey\tA\t\tB\tthe rest\twith tab\r\n\nshort\rtail\nlast";
+    LineWalk walk = StartLines(text);
+    TextLine line;
+    ASSERT_TRUE(NextLine(&walk, &line));
+    EXPECT_EQ(std::string(line.text, line.length), "first line");
+    ASSERT_TRUE(NextLine(&walk, &line));
+    EXPECT_EQ(line.number, 2);
+    EXPECT_TRUE(KeyIs(LineKey(line), "key"));
+    FieldWalk fields = FieldsAfterKey(line);
+    EXPECT_EQ(S(NextField(&fields)), "A");
+    EXPECT_EQ(S(NextField(&fields)), "B");
+    EXPECT_EQ(S(RestOfLine(&fields)), "the rest\twith tab");
+    EXPECT_EQ(S(NextField(&fields)), "");             // missing fields are empty
+    EXPECT_EQ(S(RestOfLine(&fields)), "");
+    ASSERT_TRUE(NextLine(&walk, &line));
+    EXPECT_EQ(LineKey(line).length, 0);
+    ASSERT_TRUE(NextLine(&walk, &line));
+    EXPECT_TRUE(KeyIs(LineKey(line), "short"));        // a lone CR ends the fields
+    fields = FieldsAfterKey(line);
+    EXPECT_EQ(S(RestOfLine(&fields)), "");
+    ASSERT_TRUE(NextLine(&walk, &line));
+    EXPECT_EQ(std::string(line.text, line.length), "last");
+    EXPECT_FALSE(NextLine(&walk, &line));
+}
+
+TEST_F(FileLayer, Numbers)
+{
+    EXPECT_EQ(FieldToInt(F("12abc")), 12);
+    EXPECT_EQ(FieldToInt(F(" -7")), -7);
+    EXPECT_EQ(FieldToInt(F("")), 0);
+    EXPECT_EQ(FieldToInt(F("99999999999999999999")), 1000000000);
+    EXPECT_EQ(FieldToInt(F("-99999999999")), -1000000000);
+    EXPECT_EQ(FieldToFloat(F("12.5\tx")), 12.5f);
+    EXPECT_EQ(FieldToFloat(F("x")), 0.0f);
+    EXPECT_TRUE(std::isinf(FieldToFloat(F("1e300"))));
+    EXPECT_TRUE(std::isnan(FieldToFloat(F("nan"))));
+    // Only the field is read, not what follows it in memory.
+    EXPECT_EQ(FieldToFloat(Field{"12345", 2}), 12.0f);
+    char name[4];
+    FieldToText(F("longer"), name, sizeof name);
+    EXPECT_STREQ(name, "lon");
+}
+
+TEST_F(FileLayer, KeyWordsAndForeignLines)
+{
+    EXPECT_EQ(CheckForKey("VCA:"), 1);
+    EXPECT_EQ(CheckForKey("vca"), 1);
+    EXPECT_EQ(CheckForKey("Vca"), 0);
+    EXPECT_EQ(CheckForKey("dither"), 1);
+    EXPECT_EQ(CheckForKey("end"), 0);
+    EXPECT_EQ(CheckForKey("hpx"), 0);
+    EXPECT_EQ(CheckForKey(""), 0);
+
+    const char *old = "own first\r\n\r\nxfade\t2\r\nmono\ton\r\n\tshape 1\r\nend\r\nafter\r\n";
+    char buffer[64];
+    TextOut out = StartText(buffer, sizeof buffer);
+    EXPECT_TRUE(AppendForeignLines(&out, old, FIRST_LINE_DROPPED));
+    EXPECT_STREQ(buffer, "xfade\t2\n\tshape 1\n");
+    out = StartText(buffer, sizeof buffer);
+    EXPECT_TRUE(AppendForeignLines(&out, old, FIRST_LINE_KEPT_IF_FOREIGN));
+    EXPECT_STREQ(buffer, "own first\nxfade\t2\n\tshape 1\n");
+    out = StartText(buffer, sizeof buffer);
+    EXPECT_TRUE(AppendForeignLines(&out, "pre\ton\nkept\n", FIRST_LINE_KEPT_IF_FOREIGN));
+    EXPECT_STREQ(buffer, "kept\n");
+
+    // A text that does not fit is refused piece by piece, never overrun.
+    char small[8];
+    out = StartText(small, sizeof small);
+    EXPECT_FALSE(AppendForeignLines(&out, "x\nabcdef\ngh\n", FIRST_LINE_DROPPED));
+    EXPECT_TRUE(out.overflow);
+    EXPECT_STREQ(small, "abcdef\n");
+    AppendText(&out, "z");
+    EXPECT_STREQ(small, "abcdef\n");
+    out = StartText(small, sizeof small);
+    AppendFormat(&out, "%s", "12345678");
+    EXPECT_STREQ(small, "");
+    EXPECT_TRUE(out.overflow);
+}
