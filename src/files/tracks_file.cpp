@@ -1,0 +1,139 @@
+// tracks.txt: one line "number name marker" per channel from 1 to the last named,
+// unmuted channel, then "end". The marker is "++" (soloed), "off" (muted) or "+".
+#include <cstring>
+
+#include "files/project_files.h"
+#include "files/text_lines.h"
+#include "files/text_out.h"
+#include "files/tracks_file.h"
+#include "files/tracks_prefs_io.h"
+
+const char TRACKS_FILE[] = "tracks.txt";
+
+static const char EMPTY_NAME[] = "----";
+
+// ---- Storing ----------------------------------------------------------------------------
+
+// The highest channel that is unmuted and named; channel 1 when there is none.
+static int LastTrack()
+{
+    int last = 1;
+    for (int c = 1; c <= CHANNEL_COUNT; c++)
+        if (MuteArray[ChannelSlot(c)] == 0 && NameBuffer[ChannelSlot(c)][0])
+            last = c;
+    return last;
+}
+
+static const char *TrackMarker(int slot)
+{
+    if (SoloArray[slot] == 1)
+        return "++";
+    return MuteArray[slot] == 1 ? "off" : "+";
+}
+
+int ComposeTracksText(char *text)
+{
+    TextOut out = StartText(text, TRACKS_TEXT_SIZE);
+    int last = LastTrack();
+    for (int c = 1; c <= last; c++) {
+        int slot = ChannelSlot(c);
+        char *name = NameBuffer[slot];
+        if (!name[0]) {
+            CopyText(name, NAME_SIZE, EMPTY_NAME);
+            MuteArray[slot] = 1;
+        }
+        AppendFormat(&out, "%i %.*s %s\n", c, (int)strnlen(name, NAME_SIZE - 1), name,
+                     TrackMarker(slot));
+    }
+    AppendText(&out, "end\n");
+    return out.length;
+}
+
+bool WriteTracksFile()
+{
+    static char text[TRACKS_TEXT_SIZE];
+    int length = ComposeTracksText(text);
+    return StoreText(TRACKS_FILE, text, length);
+}
+
+// ---- Reading ----------------------------------------------------------------------------
+
+static bool LineIs(const TextLine &line, const char *word)
+{
+    int length = (int)strlen(word);
+    return line.length == length && memcmp(line.text, word, length) == 0;
+}
+
+static bool IsBlank(const TextLine &line)
+{
+    for (int i = 0; i < line.length; i++)
+        if (line.text[i] != ' ' && line.text[i] != '\t' && line.text[i] != '\r')
+            return false;
+    return true;
+}
+
+// Records start after a line that is exactly "begin", if the text has one: a header
+// may precede the records.
+static const char *FirstRecordLine(const char *text)
+{
+    LineWalk walk = StartLines(text);
+    TextLine line;
+    while (NextLine(&walk, &line))
+        if (LineIs(line, "begin"))
+            return walk.next;
+    return text;
+}
+
+// One record: the number (not used: records are counted), then the name up to the
+// last space, then the marker. The name may hold spaces; a record without a name
+// leaves the channel's name, one without a marker its switches.
+static void ReadTrackRecord(const TextLine &line, int slot)
+{
+    const char *p = line.text;
+    const char *end = line.text + line.length;
+    while (p < end && *p == ' ')
+        p++;
+    const char *afterNumber = (const char *)memchr(p, ' ', end - p);
+    if (!afterNumber)
+        return;
+    const char *rest = afterNumber + 1;
+    const char *lastSpace = nullptr;
+    for (const char *q = rest; q < end; q++)
+        if (*q == ' ')
+            lastSpace = q;
+    const char *marker = lastSpace ? lastSpace + 1 : rest;
+    Field name{rest, lastSpace ? (int)(lastSpace - rest) : 0};
+    Field mark{marker, (int)(end - marker)};
+    if (name.length > 0)
+        FieldToText(name, NameBuffer[slot], NAME_SIZE);
+    if (mark.length == 0)
+        return;
+    if (KeyIs(mark, "++"))
+        SoloArray[slot] = 1;
+    else if (!KeyIs(mark, "+"))
+        MuteArray[slot] = 1;
+}
+
+void ReadTracksText(const char *text)
+{
+    LineWalk walk = StartLines(FirstRecordLine(text));
+    TextLine line;
+    int channel = 1;
+    while (channel <= CHANNEL_COUNT && NextLine(&walk, &line)) {
+        if (LineIs(line, "end"))
+            return;
+        if (IsBlank(line))
+            continue;
+        ReadTrackRecord(line, ChannelSlot(channel));
+        channel++;
+    }
+}
+
+bool RecallTracksFile()
+{
+    static char text[TRACKS_TEXT_SIZE];
+    if (!LoadTextToRead(TRACKS_FILE, text, TRACKS_TEXT_SIZE))
+        return false;
+    ReadTracksText(text);
+    return true;
+}
