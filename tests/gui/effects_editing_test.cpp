@@ -103,7 +103,8 @@ TEST(EffectsEditing, FlagsAndValuesPassThroughUnchanged)
     Pcomp[5][6] = 9;             // a cell no widget edits
     Prms[5][0] = -1.0f;
     Plim[5][0] = 2.0f;
-    Pnlc[5][0] = NAN;
+    Pnlc[5][0] = NAN;            // counts as off, as it does for the file writer
+    Pfxg[5][0] = 1e30f;          // far beyond any int: on, and no undefined conversion
     Plshelf[5][1] = 500;         // outside the slider's 30..300
     Plshelf[5][2] = -40;         // outside -12..12
     EditChannel(5);
@@ -112,6 +113,7 @@ TEST(EffectsEditing, FlagsAndValuesPassThroughUnchanged)
     EXPECT_TRUE(rms0->value());
     EXPECT_TRUE(lim0->value());
     EXPECT_FALSE(nlc0->value());
+    EXPECT_TRUE(fxg0->value());
     EXPECT_EQ(lshelf1->value(), 500);
     EXPECT_EQ(lshelf2->value(), -40);
 
