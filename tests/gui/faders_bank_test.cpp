@@ -12,6 +12,7 @@
 
 #include "app/control.h"
 #include "app/status.h"
+#include "effects/effects_window.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
 #include "gui_harness.h"
@@ -292,6 +293,16 @@ TEST(FadersBank, NamesFollowTheBankAndStayInTheirCells)
     EXPECT_STREQ(NameBuffer[129], "Drums");
     EXPECT_STREQ(NameBuffer[137], "Vox");
     EXPECT_STREQ(NameBuffer[0], "Master");
+
+    // The effects window edits channel 1 after start-up; its name follows the edit at once.
+    GoTo(1, 1);
+    name1->value("Kick");
+    name1->do_callback();
+    EXPECT_STREQ(NameInEffects->value(), "Kick");
+    NameBuffer[1][0] = 0;
+    UpdateNames();
+    EXPECT_STREQ(NameInEffects->value(), "");
+    GoTo(1, 2);
 
     const std::string longName(300, 'n');
     name2->value(longName.c_str());
