@@ -6,11 +6,11 @@
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "app/status.h"
 #include "files_io_test_support.h"
+#include "files_tracks_prefs_support.h"
 #include "files/file_io.h"
 #include "files/prefs_file.h"
 #include "files/project_files.h"
@@ -213,17 +213,6 @@ TEST_F(PrefsFile, FailedStoreKeepsOldFile)
     // A write-protected prefs.txt, even when the tests run as root.
     ASSERT_EQ(chmod(".", 0777), 0);
     ASSERT_EQ(chmod("prefs.txt", 0444), 0);
-    fflush(stdout);
-    pid_t child = fork();
-    if (child == 0) {
-        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
-        bool refused = !WritePreferencesFile() &&
-                       strcmp(tbuffer, "Could not write prefs.txt: Permission denied") == 0;
-        _exit(refused ? 0 : 1);
-    }
-    int status = -1;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(RefusedAsNobody(WritePreferencesFile, "Could not write prefs.txt: Permission denied"));
     EXPECT_EQ(ReadDisk("prefs.txt"), old);
 }

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "app/status.h"
 #include "files_io_test_support.h"
+#include "files_tracks_prefs_support.h"
 #include "files/file_io.h"
 #include "files/project_files.h"
 #include "files/tracks_file.h"
@@ -208,18 +208,7 @@ TEST_F(TracksFile, FailedStoreKeepsOldFile)
     // No permission, even when the tests run as root: a child as "nobody" in a
     // directory it cannot write.
     ASSERT_EQ(chmod(".", 0555), 0);
-    fflush(stdout);
-    pid_t child = fork();
-    if (child == 0) {
-        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
-        bool refused = !WriteTracksFile() &&
-                       strcmp(tbuffer, "Could not write tracks.txt: Permission denied") == 0;
-        _exit(refused ? 0 : 1);
-    }
-    int status = -1;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_TRUE(RefusedAsNobody(WriteTracksFile, "Could not write tracks.txt: Permission denied"));
     ASSERT_EQ(chmod(".", 0777), 0);
     EXPECT_EQ(ReadDisk("tracks.txt"), old);
 }
