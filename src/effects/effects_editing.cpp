@@ -90,7 +90,7 @@ static void StoreBlock(BlockId id)
 
 void EffectControlChanged(Fl_Widget *, void *block)
 {
-    StoreBlock(static_cast<BlockId>(reinterpret_cast<long>(block)));
+    StoreBlock(BlockOf(block));
     ClearStatus();
 }
 

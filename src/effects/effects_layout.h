@@ -1,5 +1,7 @@
 // The widgets of the effects and reverb windows and the tables that build, load and store them.
 #pragma once
+#include <cstdint>
+
 #include "effects/widget_style.h"
 #include "state/effects.h"
 
@@ -71,4 +73,6 @@ void EffectControlChanged(Fl_Widget *, void *block);
 void ChangetoSelected(Fl_Widget *selector, void *);
 void ChangeChannel(Fl_Widget *, void *);
 
-inline void *BlockData(BlockId block) { return reinterpret_cast<void *>(static_cast<long>(block)); }
+// A block number carried in a callback's data pointer, and back.
+inline void *BlockData(BlockId block) { return reinterpret_cast<void *>(static_cast<intptr_t>(block)); }
+inline BlockId BlockOf(void *data) { return static_cast<BlockId>(reinterpret_cast<intptr_t>(data)); }
