@@ -31,10 +31,10 @@ void ForEachBodyLine(const char *text, Handler handle)
     while (NextLine(&walk, &line)) {
         if (line.number == 1)
             continue;
-        Field key = LineKey(line);
+        FieldWalk fields{line.text, line.text + line.length};
+        Field key = NextField(&fields);
         if (KeyIs(key, "end"))
             return;
-        FieldWalk fields = FieldsAfterKey(line);
         handle(key, &fields);
     }
 }

@@ -213,11 +213,41 @@ static void ReadMixName(const char *text)
     FieldToText(Field{line.text, length}, MixName, NAME_SIZE);
 }
 
+static bool IsAutomationKey(const Field &key)
+{
+    static const char *const keys[] = {"cue", "t", "inc", "v", "vca", "ofs", "rmp", "shape"};
+    for (const char *k : keys)
+        if (KeyIs(key, k))
+            return true;
+    return false;
+}
+
+// The settings passes below each walk the whole text; most lines of a large file are
+// automation, so they walk a copy without it: line 1 and the other lines up to "end".
+static char *SettingsLines(const char *text)
+{
+    static char settings[FADER_TEXT_SIZE];
+    TextOut out = StartText(settings, sizeof settings);
+    LineWalk walk = StartLines(text);
+    TextLine line;
+    while (NextLine(&walk, &line)) {
+        Field key = LineKey(line);
+        if (line.number > 1 && KeyIs(key, "end"))
+            break;
+        if (line.number > 1 && IsAutomationKey(key))
+            continue;
+        AppendBytes(&out, line.text, line.length);
+        AppendText(&out, "\n");
+    }
+    return settings;
+}
+
 void ParseBufferMulti(char *text)
 {
     if (!HasAnyField(text))
         return;
     ReadMixName(text);
+    text = SettingsLines(text);
     for (const EffectKind &effect : Effects)
         if (effect.table != Prev && effect.table != Ptrev)
             ParamsFromBuffer(text, effect.key, effect.table[0], EFFECT_CELLS, effect.cells);

@@ -95,14 +95,33 @@ bool ScrubEffects(char *text)
 // "\tG\t%i" (submix) or "\tM" (master).
 static void AppendSlot(TextOut *out, int slot)
 {
-    if (slot == MasterSlot())
+    if (slot == MasterSlot()) {
         AppendText(out, "\tM");
-    else if (slot <= CHANNEL_COUNT)
-        AppendFormat(out, "\t%i", slot);
-    else if (slot <= SubmixSlot(GROUP_COUNT))
-        AppendFormat(out, "\tG\t%i", slot - SubmixSlot(0));
-    else
-        AppendFormat(out, "\t%i", slot - VcaSlot(0));
+    } else if (slot <= CHANNEL_COUNT) {
+        AppendText(out, "\t");
+        AppendInt(out, slot);
+    } else if (slot <= SubmixSlot(GROUP_COUNT)) {
+        AppendText(out, "\tG\t");
+        AppendInt(out, slot - SubmixSlot(0));
+    } else {
+        AppendText(out, "\t");
+        AppendInt(out, slot - VcaSlot(0));
+    }
+}
+
+// A tab and a number with `decimals` decimals.
+static void AppendValue(TextOut *out, float value, int decimals)
+{
+    AppendText(out, "\t");
+    AppendFloat(out, value, decimals);
+}
+
+// A whole line: key, one value, line end.
+static void AppendKeyValue(TextOut *out, const char *key, float value, int decimals)
+{
+    AppendText(out, key);
+    AppendValue(out, value, decimals);
+    AppendText(out, "\n");
 }
 
 static void AppendEffectLine(TextOut *out, const EffectKind &effect, int slot)
@@ -111,7 +130,7 @@ static void AppendEffectLine(TextOut *out, const EffectKind &effect, int slot)
     AppendText(out, effect.key);
     AppendSlot(out, slot);
     for (int cell = 1; cell < effect.cells; cell++)
-        AppendFormat(out, "\t%.1f", row[cell]);
+        AppendValue(out, row[cell], 1);
     AppendText(out, "\n");
 }
 
@@ -157,7 +176,8 @@ static void AppendGroups(TextOut *out, const GroupKind &kind)
         for (int channel = 1; channel <= ROUTING_ROWS; channel++) {
             if (kind.assigned[RouteCell(channel, n)] != 1)
                 continue;
-            AppendFormat(out, "%s%i", separator, channel);
+            AppendText(out, separator);
+            AppendInt(out, channel);
             separator = ",";
         }
         AppendText(out, "\n");
@@ -231,7 +251,8 @@ static void AppendPans(TextOut *out)
             continue;
         AppendText(out, "p");
         AppendSlot(out, slot);
-        AppendFormat(out, "\t%.0f\n", Pan[slot]);
+        AppendValue(out, Pan[slot], 0);
+        AppendText(out, "\n");
     }
 }
 
@@ -240,13 +261,14 @@ static void AppendVolumeLines(TextOut *out, int slot, int index)
     int cell = Cell(slot, index);
     AppendText(out, slot >= VcaSlot(1) ? "vca" : "v");
     AppendSlot(out, slot);
-    AppendFormat(out, "\t%.2f\n", Volume[cell]);
+    AppendValue(out, Volume[cell], 2);
+    AppendText(out, "\n");
     if (Offset[cell] != 0.0f)
-        AppendFormat(out, "ofs\t%.3f\n", Offset[cell]);
+        AppendKeyValue(out, "ofs", Offset[cell], 3);
     if (Ramp[cell] != 0.0f)
-        AppendFormat(out, "rmp\t%.3f\n", Ramp[cell]);
+        AppendKeyValue(out, "rmp", Ramp[cell], 3);
     if (Shape[cell] != 1.0f)
-        AppendFormat(out, "shape\t%.3f\n", Shape[cell]);
+        AppendKeyValue(out, "shape", Shape[cell], 3);
 }
 
 static void AppendIndexBlock(TextOut *out, int index)
@@ -256,7 +278,11 @@ static void AppendIndexBlock(TextOut *out, int index)
     int cueLength = TextLength(cue, CUE_SIZE);
     if (cueLength >= 2)
         AppendFormat(out, "\ncue\t%.*s\n", cueLength, cue);
-    AppendFormat(out, "\nt\t%.0f\t%.3f\t%.0f\n", IndexMin[index], IndexSec[index], IndexMsec[index]);
+    AppendText(out, "\nt");
+    AppendValue(out, IndexMin[index], 0);
+    AppendValue(out, IndexSec[index], 3);
+    AppendValue(out, IndexMsec[index], 0);
+    AppendText(out, "\n");
     for (int slot = 1; slot != -1; slot = NextSlotInFileOrder(slot, true))
         if (ChanActive[Cell(slot, index)] == 1)
             AppendVolumeLines(out, slot, index);

@@ -16,7 +16,7 @@ static_assert(sizeof KeyWords / sizeof KeyWords[0] == 52, "52 key words");
 
 static bool SameWord(const char *word, int length, const char *key)
 {
-    return strncmp(word, key, length) == 0 && key[length] == 0;
+    return word[0] == key[0] && strncmp(word, key, length) == 0 && key[length] == 0;
 }
 
 bool IsKeyWord(const char *word, int length)

@@ -40,12 +40,6 @@ Field LineKey(const TextLine &line)
     return NextField(&walk);
 }
 
-bool KeyIs(const Field &key, const char *word)
-{
-    int length = (int)strlen(word);
-    return key.length == length && memcmp(key.text, word, length) == 0;
-}
-
 FieldWalk FieldsAfterKey(const TextLine &line)
 {
     FieldWalk walk{line.text, line.text + line.length};

@@ -30,7 +30,14 @@ bool NextLine(LineWalk *walk, TextLine *line);
 
 // The key of a line (empty for a line without any field).
 Field LineKey(const TextLine &line);
-bool KeyIs(const Field &key, const char *word);
+inline bool KeyIs(const Field &key, const char *word)
+{
+    int i = 0;
+    for (; i < key.length; i++)
+        if (key.text[i] != word[i])
+            return false;
+    return word[i] == 0;
+}
 
 // Reads the fields after a line's key, one after another.
 struct FieldWalk {

@@ -3,6 +3,7 @@
 // Numbers are formatted with the C conventions ('.' decimal point) whatever the locale.
 #pragma once
 
+#include <cstring>
 #include <locale.h>
 
 struct TextOut {
@@ -17,8 +18,26 @@ TextOut StartText(char *buffer, int capacity);
 // Continues the zero-terminated text already in `buffer`.
 TextOut ContinueText(char *buffer, int capacity);
 
-void AppendText(TextOut *out, const char *text);
-void AppendBytes(TextOut *out, const char *bytes, int count);
+inline void AppendBytes(TextOut *out, const char *bytes, int count)
+{
+    if (out->overflow || count > out->capacity - 1 - out->length) {
+        out->overflow = true;
+        return;
+    }
+    memcpy(out->text + out->length, bytes, count);
+    out->length += count;
+    out->text[out->length] = 0;
+}
+
+inline void AppendText(TextOut *out, const char *text)
+{
+    AppendBytes(out, text, (int)strlen(text));
+}
+// The same text as printf's "%i".
+void AppendInt(TextOut *out, int value);
+// The same text as printf's "%.<decimals>f" for a float, decimals 0 to 3, without
+// going through printf (the writer formats tens of thousands of these per store).
+void AppendFloat(TextOut *out, float value, int decimals);
 // printf-style; the whole formatted piece is appended or nothing.
 void AppendFormat(TextOut *out, const char *format, ...) __attribute__((format(printf, 2, 3)));
 

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -141,6 +142,38 @@ TEST_F(FileLayer, Numbers)
     char name[4];
     FieldToText(F("longer"), name, sizeof name);
     EXPECT_STREQ(name, "lon");
+}
+
+TEST_F(FileLayer, FastNumberFormatsMatchPrintf)
+{
+    std::vector<float> values = {0.0f, -0.0f, 0.5f, 1.5f, 2.5f, -2.5f, 0.125f, 0.375f, 2.675f,
+                                 -0.001f, 0.0005f, 99.995f, 1e7f, -3.4e38f, 3e14f, 5e15f,
+                                 INFINITY, -INFINITY, NAN, -NAN, 1e-40f};
+    uint32_t bits = 12345;
+    for (int i = 0; i < 200000; i++) {
+        bits = bits * 1664525u + 1013904223u;
+        float value;
+        memcpy(&value, &bits, sizeof value);
+        values.push_back(value);
+        values.push_back((float)(int)(bits % 2000000) / 1000.0f - 1000.0f);
+    }
+    for (float value : values) {
+        for (int decimals = 0; decimals <= 3; decimals++) {
+            char expected[64];
+            snprintf(expected, sizeof expected, "%.*f", decimals, value);
+            char buffer[64];
+            TextOut out = StartText(buffer, sizeof buffer);
+            AppendFloat(&out, value, decimals);
+            ASSERT_STREQ(buffer, expected) << decimals;
+        }
+    }
+    for (int value : {0, 7, -7, 2147483647, -2147483647 - 1}) {
+        char expected[16], buffer[16];
+        snprintf(expected, sizeof expected, "%i", value);
+        TextOut out = StartText(buffer, sizeof buffer);
+        AppendInt(&out, value);
+        EXPECT_STREQ(buffer, expected);
+    }
 }
 
 TEST_F(FileLayer, KeyWordsAndForeignLines)
