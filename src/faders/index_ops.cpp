@@ -77,10 +77,7 @@ void RemoveIndex()
 void Propagate()
 {
     const int i = CurrentIndex();
-    if (PropagateIndexAt(i)) {
-        RefreshAfterIndexEdit();
-        SetStatus("Propagated index %i forward", i + 1);
-    } else {
-        SetStatus("Index %i is the last index: nothing to propagate", i + 1);
-    }
+    PropagateIndexAt(i);
+    RefreshAfterIndexEdit();
+    SetStatus("Propagated index %i forward", i + 1);
 }

@@ -63,19 +63,19 @@ void InsertIndexAt(int index)
     ClearIndex(index);
 }
 
+// The last index keeps its value, so it stands twice at the end: the index count is fixed.
 void RemoveIndexAt(int index)
 {
     if (!IsIndex(index))
         return;
     const int last = INDEX_COUNT - 1;
     MoveIndices(index, index + 1, last - index);
-    // Leaving the old last index in place would duplicate it (and write it twice when active).
-    ClearIndex(last);
 }
 
+// The last index is never a propagation target: indices 511 and 512 (shown numbers) copy nothing.
 bool PropagateIndexAt(int index)
 {
-    if (!IsIndex(index) || !IsIndex(index + 1))
+    if (index < 0 || index > INDEX_COUNT - 3)
         return false;
     MoveIndices(index + 1, index, 1);
     return true;
