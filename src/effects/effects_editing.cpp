@@ -64,7 +64,7 @@ static void LoadAllBlocks()
         LoadBlock(static_cast<BlockId>(id));
 }
 
-static void LoadEffectsWidgets()
+void LoadEffectsWidgets()
 {
     NameInEffects->value(NameBuffer[CNL]);
     LoadAllBlocks();
@@ -105,15 +105,43 @@ void ChangetoSelected(Fl_Widget *clicked, void *)
     } else {
         SelectRegularChannel->value(1);
     }
-    CNL = ChosenSlot(false);
+    SelectEffectsSlot(false);
     LoadEffectsWidgets();
 }
 
 void ChangeChannel(Fl_Widget *, void *)
 {
-    CNL = ChosenSlot(true);
+    SelectEffectsSlot(true);
     LoadEffectsWidgets();
 }
+
+void SelectEffectsSlot(bool fromSpinner)
+{
+    CNL = ChosenSlot(fromSpinner);
+}
+
+// The selection and store operations by name, for callers outside the windows' tables.
+void ChangetoRegular() { ChangetoSelected(SelectRegularChannel, nullptr); }
+void ChangetoGroup() { ChangetoSelected(SelectGroupChannel, nullptr); }
+void ChangetoMaster() { ChangetoSelected(SelectMasterChannel, nullptr); }
+
+static void StoreNamedBlock(BlockId id)
+{
+    EffectControlChanged(nullptr, BlockData(id));
+}
+
+void ComptoArray() { StoreNamedBlock(BLOCK_COMP); }
+void RmstoArray() { StoreNamedBlock(BLOCK_RMS); }
+void NlctoArray() { StoreNamedBlock(BLOCK_NLC); }
+void LimtoArray() { StoreNamedBlock(BLOCK_LIM); }
+void FXGtoArray() { StoreNamedBlock(BLOCK_FXG); }
+void LshelftoArray() { StoreNamedBlock(BLOCK_LSHELF); }
+void Band1toArray() { StoreNamedBlock(BLOCK_BAND1); }
+void Band2toArray() { StoreNamedBlock(BLOCK_BAND2); }
+void HshelftoArray() { StoreNamedBlock(BLOCK_HSHELF); }
+void HpassToArray() { StoreNamedBlock(BLOCK_HPASS); }
+void ReverbToArray() { StoreNamedBlock(BLOCK_REV); }
+void TreverbToArray() { StoreNamedBlock(BLOCK_TREV); }
 
 void UpdateEffectsWindows()
 {

@@ -73,6 +73,28 @@ void EffectControlChanged(Fl_Widget *, void *block);
 void ChangetoSelected(Fl_Widget *selector, void *);
 void ChangeChannel(Fl_Widget *, void *);
 
+// Sets CNL from the selectors and spinners (a spinner puts an over-range submix back to 8).
+void SelectEffectsSlot(bool fromSpinner);
+// Shows slot CNL: its name, its twelve blocks, the returns, rooms and tap count.
+void LoadEffectsWidgets();
+
+// The same operations by name: a selector's click, and the store of one block of slot CNL.
+void ChangetoRegular();
+void ChangetoGroup();
+void ChangetoMaster();
+void ComptoArray();
+void RmstoArray();
+void NlctoArray();
+void LimtoArray();
+void FXGtoArray();
+void LshelftoArray();
+void Band1toArray();
+void Band2toArray();
+void HshelftoArray();
+void HpassToArray();
+void ReverbToArray();
+void TreverbToArray();
+
 // A block number carried in a callback's data pointer, and back.
 inline void *BlockData(BlockId block) { return reinterpret_cast<void *>(static_cast<intptr_t>(block)); }
 inline BlockId BlockOf(void *data) { return static_cast<BlockId>(reinterpret_cast<intptr_t>(data)); }
