@@ -22,12 +22,13 @@ static void StartWithMixName()
     AppendFormat(&out, "%.*s\n", (int)strnlen(MixName, NAME_SIZE - 1), MixName);
 }
 
-static bool SaveFaderText(const char *text, int length)
+// `action` names the attempt in the status line: "write" or "create".
+static bool SaveFaderText(const char *text, int length, const char *action)
 {
     char reason[SAVE_REASON_SIZE];
     if (SaveTextAtomically(FADERS_FILE, text, length, reason, sizeof reason))
         return true;
-    SetStatus("Could not write %s: %s", FADERS_FILE, reason);
+    SetStatus("Could not %s %s: %s", action, FADERS_FILE, reason);
     return false;
 }
 
@@ -37,7 +38,7 @@ bool MakeNewFile()
         CopyText(MixName, NAME_SIZE, "mixFilename");
     char line[NAME_SIZE + 1];
     int length = snprintf(line, sizeof line, "%.*s\n", (int)strnlen(MixName, NAME_SIZE - 1), MixName);
-    return SaveFaderText(line, length);
+    return SaveFaderText(line, length, "create");
 }
 
 FaderLoad LoadFaderText(int *size)
@@ -313,7 +314,7 @@ bool VolumeDivavToText(char *text)
 int WriteFaderFile(const char *text)
 {
     int length = (int)strlen(text);
-    return SaveFaderText(text, length) ? length : 0;
+    return SaveFaderText(text, length, "write") ? length : 0;
 }
 
 bool StageWriteToFile()
@@ -330,7 +331,7 @@ bool StageWriteToFile()
                   FADERS_FILE, FADER_FILE_LIMIT);
         return false;
     }
-    if (!SaveFaderText(reserve_fbuff, length))
+    if (!SaveFaderText(reserve_fbuff, length, "write"))
         return false;
     SetStatus("Wrote %i bytes to %s", length, FADERS_FILE);
     return true;

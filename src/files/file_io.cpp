@@ -1,6 +1,7 @@
 #include "files/file_io.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -111,6 +112,11 @@ bool SaveTextAtomically(const char *name, const char *text, int length,
                         char *reason, int reasonSize)
 {
     SetReason(reason, reasonSize, "");
+    // A symbolic link keeps pointing at the file: the file it names is replaced.
+    char resolved[PATH_MAX];
+    struct stat link;
+    if (lstat(name, &link) == 0 && S_ISLNK(link.st_mode) && realpath(name, resolved))
+        name = resolved;
     // A write-protected file is not replaced behind its owner's back.
     if (access(name, F_OK) == 0 && access(name, W_OK) != 0) {
         SetReason(reason, reasonSize, strerror(errno));

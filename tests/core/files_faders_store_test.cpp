@@ -317,6 +317,13 @@ TEST_F(FadersStore, NoPermissionIsReported)
                strcmp(tbuffer, "Could not write faders.txt: Permission denied") == 0;
     }), 0);
 
+    // A recall there reports it and reads nothing.
+    Pcomp[4][0] = 1;
+    EXPECT_EQ(AsNobody([] {
+        return RecallFaderFile() == 0 && Pcomp[4][0] == 1.0f &&
+               strcmp(tbuffer, "Could not create faders.txt: Permission denied") == 0;
+    }), 0);
+
     // A write-protected file in a writable directory stays as it was.
     ASSERT_EQ(chmod(".", 0777), 0);
     const std::string old = "old mix\r\nend\r\n";

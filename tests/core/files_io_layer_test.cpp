@@ -97,6 +97,14 @@ TEST_F(FileLayer, AtomicSave)
     EXPECT_STREQ(reason, strerror(EISDIR));
     EXPECT_EQ(ReadDisk("out.txt"), "x\r\n");
     EXPECT_EQ(system("test $(ls -A | wc -l) -eq 2"), 0);
+
+    // Saving through a symbolic link replaces the file it names, not the link.
+    ASSERT_EQ(symlink("out.txt", "link.txt"), 0);
+    ASSERT_TRUE(SaveTextAtomically("link.txt", "y\n", 2, reason, sizeof reason));
+    struct stat link;
+    ASSERT_EQ(lstat("link.txt", &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    EXPECT_EQ(ReadDisk("out.txt"), "y\r\n");
 }
 
 TEST_F(FileLayer, LinesAndFields)
