@@ -3,18 +3,26 @@
 # "run") or `make test` (argument "test"). Installs nothing when all are present.
 set -eu
 run_packages="cmake make g++ libfltk1.3-dev"
-test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev"
+test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev locales"
 case "${1:-run}" in
     run) wanted=$run_packages ;;
     test) wanted=$test_packages ;;
     *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
+# The tests check that numbers keep a '.' decimal point under a locale with a decimal comma.
+comma_locale() {
+    [ "${1:-run}" = test ] || return 0
+    locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$' && return 0
+    echo "Generating the de_DE.UTF-8 locale for the tests"
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8
+}
+
 missing=""
 for p in $wanted; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
 done
-[ -z "$missing" ] && exit 0
+[ -z "$missing" ] && { comma_locale "${1:-run}"; exit 0; }
 
 echo "Installing:$missing"
 if [ "$(id -u)" != 0 ]; then
@@ -27,3 +35,4 @@ export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -qq
 # shellcheck disable=SC2086
 $sudo apt-get install -y -qq --no-install-recommends $missing
+comma_locale "${1:-run}"
