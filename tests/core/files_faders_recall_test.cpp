@@ -224,6 +224,45 @@ TEST_F(FadersRecall, AnyBytesAreSafe)
     EXPECT_EQ(VcaAsn[RouteCell(1, 1)], 0);
 }
 
+TEST_F(FadersRecall, RandomTextsKeepTheStateInRange)
+{
+    // Texts built from the pieces the reader reacts to; the sanitizer build catches any
+    // access outside a table, the checks below any flag that is not 0 or 1.
+    static const char *const pieces[] = {
+        "\t", "\n", "\r\n", "\r", "v", "vca", "t", "inc", "cue", "ofs", "rmp", "shape", "comp", "hp",
+        "rev", "trev", "p", "sub", "VCA:", "subname", "vcaname", "submu", "subso", "rtn", "pos",
+        "rhp", "end", "G", "M", ",", "-", "7", "135", "144", "512", "99999999999", "1e39", "nan",
+        "x", "0"};
+    uint32_t seed = 2024;
+    std::string text;
+    for (int round = 0; round < 3000; round++) {
+        text = "mix";
+        int count = 5 + round % 200;
+        for (int i = 0; i < count; i++) {
+            seed = seed * 1103515245u + 12345u;
+            text += pieces[(seed >> 16) % (sizeof pieces / sizeof pieces[0])];
+        }
+        CopyText(reserve_fbuff, FADER_TEXT_SIZE, text.c_str());
+        testing::internal::CaptureStdout();
+        ParseBufferMulti(reserve_fbuff);
+        ReadVolumes(reserve_fbuff);
+        testing::internal::GetCapturedStdout();
+    }
+    for (int cell = 0; cell < SLOT_COUNT * INDEX_COUNT; cell++)
+        ASSERT_TRUE(ChanActive[cell] == 0 || ChanActive[cell] == 1);
+    for (int index = 0; index < INDEX_COUNT; index++) {
+        ASSERT_TRUE(IndexActiveArray[index] == 0 || IndexActiveArray[index] == 1);
+        ASSERT_LT(strnlen(CueNameBuffer[index], CUE_SIZE), (size_t)CUE_SIZE);
+    }
+    for (int slot = 0; slot < SLOT_COUNT; slot++) {
+        ASSERT_LT(strnlen(NameBuffer[slot], NAME_SIZE), (size_t)NAME_SIZE);
+        ASSERT_TRUE(MuteArray[slot] == 0 || MuteArray[slot] == 1);
+    }
+    for (int cell = 0; cell < ROUTING_ROWS * GROUP_COUNT; cell++)
+        ASSERT_TRUE(SubAsn[cell] == 0 || SubAsn[cell] == 1);
+    EXPECT_LT(strnlen(MixName, NAME_SIZE), (size_t)NAME_SIZE);
+}
+
 TEST_F(FadersRecall, FileProblems)
 {
     // An empty file: nothing of an earlier text is parsed.
