@@ -215,4 +215,10 @@ TEST_F(PrefsFile, FailedStoreKeepsOldFile)
     ASSERT_EQ(chmod("prefs.txt", 0444), 0);
     EXPECT_TRUE(RefusedAsNobody(WritePreferencesFile, "Could not write prefs.txt: Permission denied"));
     EXPECT_EQ(ReadDisk("prefs.txt"), old);
+
+    // An old file that cannot be read is not replaced: its foreign lines would be lost.
+    ASSERT_EQ(chmod("prefs.txt", 0222), 0);
+    EXPECT_TRUE(RefusedAsNobody(WritePreferencesFile,
+                                "Could not write prefs.txt: the old file cannot be read"));
+    EXPECT_EQ(ReadDisk("prefs.txt"), old);
 }
