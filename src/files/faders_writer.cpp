@@ -15,13 +15,6 @@ const char FADERS_FILE[] = "faders.txt";
 
 // ---- Loading the old file -------------------------------------------------------------
 
-// Starts reserve_fbuff with the mix-name line alone.
-static void StartWithMixName()
-{
-    TextOut out = StartText(reserve_fbuff, FADER_TEXT_SIZE);
-    AppendFormat(&out, "%.*s\n", (int)strnlen(MixName, NAME_SIZE - 1), MixName);
-}
-
 // `action` names the attempt in the status line: "write" or "create".
 static bool SaveFaderText(const char *text, int length, const char *action)
 {
@@ -32,13 +25,33 @@ static bool SaveFaderText(const char *text, int length, const char *action)
     return false;
 }
 
+// A name or cue text as stored, cut to its buffer even if the buffer lost its terminator.
+static int TextLength(const char *text, int size)
+{
+    return (int)strnlen(text, size - 1);
+}
+
+// Line 1 of every faders text: the mix name, cut to its buffer.
+static void AppendMixNameLine(TextOut *out)
+{
+    AppendBytes(out, MixName, TextLength(MixName, NAME_SIZE));
+    AppendText(out, "\n");
+}
+
+// Starts reserve_fbuff with the mix-name line alone.
+static void StartWithMixName()
+{
+    TextOut out = StartText(reserve_fbuff, FADER_TEXT_SIZE);
+    AppendMixNameLine(&out);
+}
+
+// Leaves the new file's text, the mix-name line, in reserve_fbuff.
 bool MakeNewFile()
 {
     if (!MixName[0])
         CopyText(MixName, NAME_SIZE, "mixFilename");
-    char line[NAME_SIZE + 1];
-    int length = snprintf(line, sizeof line, "%.*s\n", (int)strnlen(MixName, NAME_SIZE - 1), MixName);
-    return SaveFaderText(line, length, "create");
+    StartWithMixName();
+    return SaveFaderText(reserve_fbuff, (int)strlen(reserve_fbuff), "create");
 }
 
 FaderLoad LoadFaderText(int *size)
@@ -48,12 +61,9 @@ FaderLoad LoadFaderText(int *size)
     case LOAD_OK:
         return FADERS_LOADED;
     case LOAD_MISSING:
-        if (!MakeNewFile()) {
-            StartWithMixName();
+        if (!MakeNewFile())
             return FADERS_NOT_CREATED;
-        }
         SetStatus("Created new %s file", FADERS_FILE);
-        StartWithMixName();
         return FADERS_CREATED;
     case LOAD_EMPTY:
         puts("faders.txt file is empty");
@@ -83,7 +93,7 @@ bool ScrubEffects(char *text)
 {
     static char scrubbed[FADER_TEXT_SIZE];
     TextOut out = StartText(scrubbed, sizeof scrubbed);
-    AppendFormat(&out, "%.*s\n", (int)strnlen(MixName, NAME_SIZE - 1), MixName);
+    AppendMixNameLine(&out);
     if (!AppendForeignLines(&out, text, FIRST_LINE_DROPPED))
         return false;
     memcpy(text, scrubbed, out.length + 1);
@@ -142,12 +152,6 @@ static void AppendEffectsOfSlot(TextOut *out, int slot, const EffectId *order)
         if (EffectOn(effect.table[slot]))
             AppendEffectLine(out, effect, slot);
     }
-}
-
-// A name or cue text as stored, cut to its buffer even if the buffer lost its terminator.
-static int TextLength(const char *text, int size)
-{
-    return (int)strnlen(text, size - 1);
 }
 
 // ---- Routing, effects and reverb ------------------------------------------------------
