@@ -211,9 +211,15 @@ TEST_F(FadersStore, NumbersIgnoreTheLocale)
     if (!setlocale(LC_ALL, "de_DE.UTF-8") && !setlocale(LC_ALL, "fr_FR.UTF-8"))
         GTEST_SKIP() << "no locale with a decimal comma installed";
     Pcomp[1][0] = 1; Pcomp[1][1] = -2.5f;
-    ASSERT_TRUE(StageWriteToFile());
+    bool stored = StageWriteToFile();
+    std::string text = reserve_fbuff;
+    Pcomp[1][1] = 0;
+    RecallFaderFile();
+    float read = Pcomp[1][1];
     setlocale(LC_ALL, "C");
-    EXPECT_NE(std::string(reserve_fbuff).find("comp\t1\t-2.5\t10.0\t100.0\t1.5\n"), std::string::npos);
+    ASSERT_TRUE(stored);
+    EXPECT_NE(text.find("comp\t1\t-2.5\t10.0\t100.0\t1.5\n"), std::string::npos);
+    EXPECT_EQ(read, -2.5f);
 }
 
 TEST_F(FadersStore, ForeignLinesCarriedWhole)
