@@ -84,8 +84,6 @@ TEST_F(PrefsFile, EveryLineInOrder)
     monoOn = 1;
     color = 12;
     CopyText(LaunchCommand, PATH_SIZE, "play -q x.wav");
-    if (!setlocale(LC_ALL, "de_DE.UTF-8"))
-        setlocale(LC_ALL, "fr_FR.UTF-8");
     EXPECT_EQ(Stored(), "pre\ton\r\nstart\t1.000\t2.500\t300\r\nlength\t10.000\r\n"
                         "xin\t0.000\t0.000\t0.500\r\nxout\t-1.000\t0.000\t0.000\r\n"
                         "head\t2.000\r\ntail\t3.000\r\npath\t/opt/tolvex/\r\nmixdir\t/mix dir\r\n"
@@ -102,6 +100,21 @@ TEST_F(PrefsFile, EveryLineInOrder)
         EXPECT_EQ(text.find("path\t"), std::string::npos);
         EXPECT_EQ(text.find("launch\t"), std::string::npos);
     }
+}
+
+TEST_F(PrefsFile, NumbersIgnoreTheLocale)
+{
+    if (!setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    PreviewArray[1] = 2.5f;
+    PanlawStore = 4.5f;
+    std::string text = Stored();
+    EXPECT_NE(text.find("start\t0.000\t2.500\t0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("pan\t4.5\r\n"), std::string::npos);
+    PreviewArray[1] = PanlawStore = 0;
+    ASSERT_TRUE(RecallPreferencesFile());
+    EXPECT_EQ(PreviewArray[1], 2.5f);
+    EXPECT_EQ(PanlawStore, 4.5f);
 }
 
 TEST_F(PrefsFile, ReaderTakesKeysFromFirstFieldOnly)
