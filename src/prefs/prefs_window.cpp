@@ -1,6 +1,7 @@
 // The preferences window: output and preview settings, the engine's and the mix's
 // directories, the launch command and the window colour. Built from one table in
 // creation order; every control stores its value into the mix state when it changes.
+#include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Input.H>
@@ -135,6 +136,16 @@ void BuildPrefsControl(const PrefsControl &spec)
     }
 }
 
+// A focused text field would take Ctrl+M as a carriage return typed into its path or
+// command (and so into prefs.txt). Ctrl+M is the Mix shortcut: it goes to the shortcuts.
+int KeepCtrlMForMix(int event, Fl_Window *window)
+{
+    if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL) && Fl::event_key() == 'm' &&
+        dynamic_cast<Fl_Input_ *>(Fl::focus()))
+        return Fl::handle_(FL_SHORTCUT, window);
+    return Fl::handle_(event, window);
+}
+
 } // namespace
 
 Fl_Double_Window *make_window3()
@@ -145,5 +156,6 @@ Fl_Double_Window *make_window3()
     for (const PrefsControl &spec : prefs_controls)
         BuildPrefsControl(spec);
     PrefsWindow->end();
+    Fl::event_dispatch(KeepCtrlMForMix);
     return PrefsWindow;
 }

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+. "$here/mix_fixture.sh"
+build=$(cd "$2" && pwd)
+[ -x "$build/tolvex" ] || fail "no engine in $build"
+project=$(mktemp -d)
+write_mix "$project" "$build"
+start_veltrane "$1" "$project"
+control=$(wait_window '^Veltrane$') || fail "the control window did not appear"
+
+# "Recall" menu button (295, 80, 82 x 20): open it, walk down to its fourth item.
+xdotool mousemove --window "$control" 336 90 click 1
+sleep 0.5
+xdotool key Down Down Down Down Return
+sleep 0.5
+
+press "$control" ctrl+p
+prefs=$(wait_window '^Preferences$') || fail "Ctrl+P did not show the preferences window"
+# The "Launch Command" field (17, 184, 207 x 18).
+xdotool mousemove --window "$prefs" 60 193 click 1
+sleep 0.3
+xdotool type --delay 20 "render now"
+sleep 0.3
+
+press "$control" ctrl+s
+for name in faders.txt tracks.txt prefs.txt; do
+    [ -s "$name" ] || fail "Ctrl+S did not store $name"
+done
+grep -q $'^Evening Session\r$' faders.txt || fail "faders.txt lost the recalled mix name"
+grep -q $'^cue\tVerse\r$' faders.txt || fail "faders.txt lost a recalled cue point"
+grep -q $'^2 Snare ++\r$' tracks.txt || fail "tracks.txt lost a recalled track"
+grep -q $'^launch\trender now\r$' prefs.txt || fail "prefs.txt lacks the typed launch command"
+grep -q $'^outbits\t16\r$' prefs.txt || fail "prefs.txt lost the recalled word length"
+grep -qF "path	$build/" prefs.txt || fail "prefs.txt lost the engine's directory"
+
+press "$control" ctrl+m
+for _ in $(seq 1 50); do [ -s tolvex.log ] && break; sleep 0.1; done
+[ -s tolvex.log ] || fail "Ctrl+M did not run the engine in the project folder"
+grep -qF 'mix "Evening Session"' tolvex.log || fail "the engine did not read the mix"
+grep -qF 'launch "render now"' tolvex.log || fail "the engine did not see the stored launch command"
+# Ctrl+M typed with the focus in a text field mixes; it is not typed into the text.
+grep -q $'^launch\trender now\r$' prefs.txt || fail "Ctrl+M changed the launch command"
+
+press "$control" ctrl+q
+status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+[ "$status" = 0 ] || fail "exit status $status"
+rm -rf "$project"
+echo "mix session: ok"
