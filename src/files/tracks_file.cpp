@@ -101,8 +101,9 @@ static void ReadTrackRecord(const TextLine &line, int slot)
     for (const char *q = rest; q < end; q++)
         if (*q == ' ')
             lastSpace = q;
-    const char *marker = lastSpace ? lastSpace + 1 : rest;
-    Field name{rest, lastSpace ? (int)(lastSpace - rest) : 0};
+    // A single word after the number is the name of a record without a marker.
+    const char *marker = lastSpace ? lastSpace + 1 : end;
+    Field name{rest, (int)((lastSpace ? lastSpace : end) - rest)};
     Field mark{marker, (int)(end - marker)};
     if (name.length > 0)
         FieldToText(name, NameBuffer[slot], NAME_SIZE);

@@ -139,12 +139,15 @@ TEST_F(TracksFile, ReaderOnlySetsWhatTheFileSays)
     Name(3, "Old");
     MuteArray[3] = 1;
     SoloArray[4] = 1;
-    ASSERT_TRUE(Recall("1 a +\r\n2 b +\r\n3 c +\r\n4 +\r\n5\r\n"));
+    Name(5, "Keep");
+    ASSERT_TRUE(Recall("1 a +\r\n2 b +\r\n3 c +\r\n4 Kick\r\n5\r\n"));
     EXPECT_EQ(NameOf(3), "c");
     EXPECT_EQ(MuteArray[3], 1) << "\"+\" keeps an earlier mute";
-    EXPECT_EQ(NameOf(4), "") << "a record without a name keeps the name";
+    EXPECT_EQ(NameOf(4), "Kick") << "a single word after the number is the name";
     EXPECT_EQ(SoloArray[4], 1);
-    EXPECT_EQ(MuteArray[5], 0) << "a record without a marker changes nothing";
+    EXPECT_EQ(MuteArray[4], 0) << "a record without a marker changes no switch";
+    EXPECT_EQ(NameOf(5), "Keep") << "a record without a name keeps the name";
+    EXPECT_EQ(MuteArray[5], 0);
 
     // More records than channels: the submix names behind the channels stay.
     std::string many;
