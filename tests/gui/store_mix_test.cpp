@@ -3,9 +3,11 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -34,13 +36,31 @@ bool Exists(const std::string &path)
     return stat(path.c_str(), &info) == 0;
 }
 
+// The folders the tests made, removed when the test program ends.
+struct ScratchFolders {
+    std::vector<std::string> paths;
+    ~ScratchFolders()
+    {
+        std::error_code ignored;
+        for (const std::string &path : paths)
+            std::filesystem::remove_all(path, ignored);
+    }
+} scratch_folders;
+
+std::string MakeScratch(const char *kind)
+{
+    std::string pattern = std::string("/tmp/veltrane-") + kind + "-XXXXXX";
+    EXPECT_NE(mkdtemp(&pattern[0]), nullptr);
+    scratch_folders.paths.push_back(pattern);
+    return pattern;
+}
+
 // A new empty folder, made the working directory.
 std::string EnterScratch()
 {
-    char pattern[] = "/tmp/veltrane-store-XXXXXX";
-    EXPECT_NE(mkdtemp(pattern), nullptr);
-    EXPECT_EQ(chdir(pattern), 0);
-    return pattern;
+    std::string dir = MakeScratch("store");
+    EXPECT_EQ(chdir(dir.c_str()), 0);
+    return dir;
 }
 
 // The folder of this executable, where the build also puts the stand-in engine.
@@ -55,9 +75,7 @@ std::string BuildDirectory()
 // An engine that is a small script in its own folder; returns the folder with a "/".
 std::string ScriptEngine(const char *body)
 {
-    char pattern[] = "/tmp/veltrane-engine-XXXXXX";
-    EXPECT_NE(mkdtemp(pattern), nullptr);
-    std::string dir = std::string(pattern) + "/";
+    std::string dir = MakeScratch("engine") + "/";
     std::ofstream(dir + "tolvex") << "#!/bin/sh\n" << body << "\n";
     chmod((dir + "tolvex").c_str(), 0755);
     return dir;
