@@ -217,3 +217,27 @@ TEST_F(StoreFaults, DiskFillsUpDuringStoreAllAndMix)
         EXPECT_FALSE(EngineRan());
     }
 }
+
+TEST_F(StoreFaults, AProjectFileThatIsADirectory)
+{
+    // Nothing can replace a directory: Store All and Mix report it, store the other two
+    // files and leave the directory and what it holds alone.
+    for (const char *file : ProjectFiles) {
+        for (bool (*run)() : {SaveAll, RunMix}) {
+            SCOPED_TRACE(std::string(file) + (run == SaveAll ? ", Store All" : ", Mix"));
+            WriteOldFiles();
+            std::string inside = std::string(file) + "/inside";
+            ASSERT_EQ(unlink(file), 0);
+            ASSERT_EQ(mkdir(file, 0755), 0);
+            PutDisk(inside.c_str(), "keep\n");
+            EXPECT_FALSE(run());
+            EXPECT_EQ(std::string(tbuffer).rfind(std::string("Could not write ") + file + ": ", 0), 0u)
+                << tbuffer;
+            EXPECT_EQ(DiskText(inside.c_str()), "keep\n");
+            EXPECT_EQ(DirectoryListing(), "faders.txt\nprefs.txt\ntracks.txt\n");
+            EXPECT_EQ(DirectoryListing(file), "inside\n");
+            EXPECT_FALSE(EngineRan());
+            ASSERT_EQ(system((std::string("rm -rf ") + file).c_str()), 0);
+        }
+    }
+}
