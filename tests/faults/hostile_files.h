@@ -59,6 +59,7 @@ struct HostileCase {
     bool readsSetting;     // the read takes the head's setting into the state
     bool stores;           // the store replaces the file (else it refuses and keeps it)
     bool keepsForeign;     // a stored file still holds the old foreign line
+    bool asOwnUser;        // the case holds for any user: no unprivileged child is needed
 };
 
 inline std::string Head(const FileKind &kind) { return kind.head; }
@@ -87,6 +88,7 @@ inline void MakeWithMode(const FileKind &kind, mode_t mode)
 }
 inline void MakeUnreadable(const FileKind &kind) { MakeWithMode(kind, 0000); }
 inline void MakeWriteOnly(const FileKind &kind) { MakeWithMode(kind, 0200); }
+inline void MakeNamedPipe(const FileKind &kind) { mkfifo(kind.name, 0666); }
 inline void MakeEmpty(const FileKind &kind) { PutDisk(kind.name, ""); }
 inline void MakeOneByte(const FileKind &kind) { PutDisk(kind.name, "x"); }
 inline void MakeAtLimit(const FileKind &kind) { PutDisk(kind.name, Padded(kind, "\n", kind.limit)); }
@@ -112,18 +114,20 @@ inline void MakeManyLines(const FileKind &kind)
 inline void MakeFullOfRecords(const FileKind &kind) { PutDisk(kind.name, Padded(kind, kind.manyLine, kind.limit)); }
 
 inline const HostileCase Cases[] = {
-    {"directory", MakeDirectory, ANSWER_REFUSED, false, false, false},
-    {"dangling link", MakeDanglingLink, ANSWER_AS_MISSING, false, true, false},
-    {"unreadable", MakeUnreadable, ANSWER_REFUSED, false, false, false},
-    {"write-only", MakeWriteOnly, ANSWER_REFUSED, false, true, true},
-    {"empty", MakeEmpty, ANSWER_ZERO, false, true, false},
-    {"one byte", MakeOneByte, ANSWER_BYTES, false, true, false},
-    {"at the limit", MakeAtLimit, ANSWER_BYTES, true, true, true},
-    {"one byte over", MakeOverLimit, ANSWER_TOO_LARGE, false, true, true},
-    {"NUL bytes", MakeWithNul, ANSWER_BYTES, true, true, true},
-    {"CR-only line ends", MakeCrOnly, ANSWER_BYTES, true, true, false},
-    {"100000 lines", MakeManyLines, ANSWER_BYTES, true, true, true},
-    {"short lines up to the limit", MakeFullOfRecords, ANSWER_BYTES, true, true, true},
+    {"directory", MakeDirectory, ANSWER_REFUSED, false, false, false, true},
+    {"dangling link", MakeDanglingLink, ANSWER_AS_MISSING, false, true, false, true},
+    {"unreadable", MakeUnreadable, ANSWER_REFUSED, false, false, false, false},
+    {"write-only", MakeWriteOnly, ANSWER_REFUSED, false, true, true, false},
+    {"empty", MakeEmpty, ANSWER_ZERO, false, true, false, true},
+    {"one byte", MakeOneByte, ANSWER_BYTES, false, true, false, true},
+    {"at the limit", MakeAtLimit, ANSWER_BYTES, true, true, true, true},
+    {"one byte over", MakeOverLimit, ANSWER_TOO_LARGE, false, true, true, true},
+    {"NUL bytes", MakeWithNul, ANSWER_BYTES, true, true, true, true},
+    {"CR-only line ends", MakeCrOnly, ANSWER_BYTES, true, true, false, true},
+    {"100000 lines", MakeManyLines, ANSWER_BYTES, true, true, true, true},
+    {"short lines up to the limit", MakeFullOfRecords, ANSWER_BYTES, true, true, true, true},
+    // Opening a named pipe for reading waits for a writer that never comes.
+    {"named pipe", MakeNamedPipe, ANSWER_REFUSED, false, true, false, false},
 };
 
 // The status line a read must leave.
@@ -153,10 +157,13 @@ inline std::string ExpectedReadStatus(const FileKind &kind, ReadAnswer answer, l
     return text;
 }
 
-// The bytes of a file that may be mode 000 or write-only; its mode is kept.
+// The bytes of a file that may be mode 000 or write-only; its mode is kept. A named
+// pipe is not opened.
 inline std::string TextAsRoot(const char *name)
 {
     struct stat info;
+    if (lstat(name, &info) == 0 && S_ISFIFO(info.st_mode))
+        return "<named pipe>";
     if (lstat(name, &info) != 0 || !S_ISREG(info.st_mode))
         return DiskText(name);
     chmod(name, 0644);

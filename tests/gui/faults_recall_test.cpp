@@ -17,9 +17,9 @@ TEST(RecallFaults, RecallAllOverHostileFiles)
     char home[PATH_MAX];
     ASSERT_TRUE(getcwd(home, sizeof home));
     for (const HostileCase &hostile : Cases) {
-        // Permissions do not bind the test's own user when it is root: the file-layer
-        // tests cover these in an unprivileged child.
-        if (hostile.make == MakeUnreadable || hostile.make == MakeWriteOnly)
+        // Permissions do not bind the test's own user when it is root, and a case that
+        // may hang needs a child: the file-layer tests cover these.
+        if (!hostile.asOwnUser)
             continue;
         SCOPED_TRACE(hostile.label);
         char dir[] = "/tmp/veltrane-recall-XXXXXX";
