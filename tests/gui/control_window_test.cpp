@@ -2,7 +2,10 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Menu_Button.H>
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Output.H>
+#include <FL/Fl_Round_Button.H>
+#include <FL/Fl_Value_Input.H>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -14,6 +17,7 @@
 #include "faders/faders.h"
 #include "gui_harness.h"
 #include "prefs/prefs.h"
+#include "state/mix_state.h"
 
 namespace {
 
@@ -114,4 +118,21 @@ TEST(ControlWindow, EditsClearTheDisplayButKeepTheMessage)
     std::string huge(1000, 'y');
     SetStatus("%s", huge.c_str());
     EXPECT_EQ(strlen(tbuffer), 255u);
+}
+
+TEST(ControlWindow, ShowPrefsRefreshesTheFieldsFirst)
+{
+    StartVeltrane();
+    PanlawStore = 4.5f;
+    OutbitsStore = 16;
+    CopyText(Path, PATH_SIZE, "/opt/engine/");
+    EXPECT_NE(panlaw->value(), 4.5);
+    ButtonWithShortcut(FL_CTRL + 'p')->do_callback();
+    PumpEvents();
+    EXPECT_TRUE(PrefsWindow->visible());
+    EXPECT_DOUBLE_EQ(panlaw->value(), 4.5);
+    EXPECT_EQ(outbits16button->value(), 1);
+    EXPECT_EQ(outbits24button->value(), 0);
+    EXPECT_STREQ(PathDisplay->value(), "/opt/engine/");
+    HidePrefs();
 }
