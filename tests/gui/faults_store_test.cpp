@@ -42,8 +42,8 @@ struct Operation {
 
 const Operation Operations[] = {
     {"Store Preferences", WritePreferencesFile, "prefs.txt"},
-    {"Store Tracks", WriteTracksFile, "tracks.txt"},
-    {"Store Faders", StageWriteToFile, "faders.txt"},
+    {"Store Track Names", WriteTracksFile, "tracks.txt"},
+    {"Store Faders / Effects", StageWriteToFile, "faders.txt"},
     {"Store All", SaveAll, "prefs.txt"},
     {"Mix", RunMix, "prefs.txt"},
 };
