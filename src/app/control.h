@@ -8,6 +8,9 @@ extern Fl_Output *TextResponse;
 
 extern const char VersionLine[];
 
+// Everything main does before the event loop.
+void StartUp();
+
 Fl_Double_Window *make_window4();
 
 void ShowFaders();

@@ -136,16 +136,6 @@ void BuildPrefsControl(const PrefsControl &spec)
     }
 }
 
-// A focused text field would take Ctrl+M as a carriage return typed into its path or
-// command (and so into prefs.txt). Ctrl+M is the Mix shortcut: it goes to the shortcuts.
-int KeepCtrlMForMix(int event, Fl_Window *window)
-{
-    if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL) && Fl::event_key() == 'm' &&
-        dynamic_cast<Fl_Input_ *>(Fl::focus()))
-        return Fl::handle_(FL_SHORTCUT, window);
-    return Fl::handle_(event, window);
-}
-
 } // namespace
 
 Fl_Double_Window *make_window3()
@@ -156,6 +146,5 @@ Fl_Double_Window *make_window3()
     for (const PrefsControl &spec : prefs_controls)
         BuildPrefsControl(spec);
     PrefsWindow->end();
-    Fl::event_dispatch(KeepCtrlMForMix);
     return PrefsWindow;
 }

@@ -4,11 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "app/control.h"
-#include "app/status.h"
-#include "effects/effects_window.h"
-#include "effects/matrix.h"
-#include "faders/faders.h"
-#include "prefs/prefs.h"
 #include "state/mix_state.h"
 
 void StartVeltrane()
@@ -16,16 +11,7 @@ void StartVeltrane()
     static bool built = false;
     if (!built) {
         built = true;
-        SetStatus("%s", VersionLine);
-        ClearInternalArrays();
-        make_window1();
-        make_window2();
-        make_window3();
-        make_window5();
-        make_window6();
-        make_window7();
-        make_window4();
-        UpdateGUI();
+        StartUp();
         PumpEvents();
         return;
     }
