@@ -16,7 +16,8 @@ enum FaderLoad {
     FADERS_CREATED,       // it was missing and is now created: the mix-name line
     FADERS_NOT_CREATED,   // missing and could not be created (status says why): the mix-name line
     FADERS_TOO_LARGE,     // refused: an empty text
-    FADERS_UNREAD,        // empty or not read whole: an empty text
+    FADERS_EMPTY,         // the file is empty: an empty text
+    FADERS_UNREAD,        // not read whole: an empty text
 };
 // ReadFaderFile with the outcome; `*size` gets the bytes read.
 FaderLoad LoadFaderText(int *size);

@@ -67,7 +67,8 @@ FaderLoad LoadFaderText(int *size)
         return FADERS_CREATED;
     case LOAD_EMPTY:
         puts("faders.txt file is empty");
-        break;
+        reserve_fbuff[0] = 0;
+        return FADERS_EMPTY;
     case LOAD_TOO_LARGE:
         printf("faders.txt is larger than %i bytes\n", FADER_FILE_LIMIT);
         break;
@@ -324,7 +325,18 @@ int WriteFaderFile(const char *text)
 bool StageWriteToFile()
 {
     int size = 0;
-    LoadFaderText(&size);
+    // An old file that cannot be read whole is never replaced: its lines would be lost.
+    switch (LoadFaderText(&size)) {
+    case FADERS_TOO_LARGE:
+        SetStatus("Could not write %s: the old file is larger than %i bytes", FADERS_FILE,
+                  FADER_FILE_LIMIT);
+        return false;
+    case FADERS_UNREAD:
+        SetStatus("Could not write %s: the old file cannot be read", FADERS_FILE);
+        return false;
+    default:
+        break;
+    }
     bool fits = size != 0 ? ScrubEffects(reserve_fbuff) : true;
     if (size == 0)
         StartWithMixName();

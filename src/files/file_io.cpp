@@ -14,16 +14,20 @@ ssize_t (*FileWriteHook)(int fd, const void *data, size_t size);
 LoadResult LoadWholeFile(const char *name, char *buffer, int capacity, int *size)
 {
     *size = 0;
-    FILE *file = fopen(name, "rb");
-    if (!file) {
+    // Opened without waiting: a named pipe in place of a project file must not block the
+    // program; only a regular file is read.
+    int fd = open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         if (errno == ENOENT)
             return LOAD_MISSING;
         buffer[0] = 0;
         return LOAD_READ_ERROR;
     }
     struct stat info;
-    if (fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-        fclose(file);
+    FILE *file = nullptr;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 || !(file = fdopen(fd, "rb"))) {
+        close(fd);
         buffer[0] = 0;
         return LOAD_READ_ERROR;
     }
