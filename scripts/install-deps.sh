@@ -3,7 +3,7 @@
 # "run") or `make test` (argument "test"). Installs nothing when all are present.
 set -eu
 run_packages="cmake make g++ libfltk1.3-dev"
-test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev locales"
+test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev locales cppcheck valgrind"
 case "${1:-run}" in
     run) wanted=$run_packages ;;
     test) wanted=$test_packages ;;

@@ -13,7 +13,9 @@
 // does not cost the others; the status line then keeps the first failure's message.
 bool SaveAll()
 {
-    bool (*const stores[])() = {WritePreferencesFile, WriteTracksFile, StageWriteToFile};
+    // The table is already constant: its entries are constant pointers to functions.
+    // cppcheck-suppress constVariable
+    static bool (*const stores[])() = {WritePreferencesFile, WriteTracksFile, StageWriteToFile};
     bool stored = true;
     char failure[STATUS_SIZE] = "";
     for (bool (*store)() : stores) {

@@ -97,7 +97,9 @@ void EffectControlChanged(Fl_Widget *, void *block)
 // A click has already flipped the selector. Clicking the lit one falls back to "Channel".
 void ChangetoSelected(Fl_Widget *clicked, void *)
 {
-    Fl_Round_Button *selectors[] = {SelectRegularChannel, SelectGroupChannel, SelectMasterChannel};
+    // Constant pointers to widgets whose state is set here.
+    // cppcheck-suppress constVariable
+    Fl_Round_Button *const selectors[] = {SelectRegularChannel, SelectGroupChannel, SelectMasterChannel};
     if (static_cast<Fl_Button *>(clicked)->value()) {
         for (Fl_Round_Button *s : selectors)
             if (s != clicked)

@@ -1,5 +1,8 @@
 // Recalling the automation of faders.txt: cue names, time indices and the volume,
 // offset, ramp and shape lines of each block. Blocks are numbered by their order.
+#include <algorithm>
+#include <iterator>
+
 #include "app/status.h"
 #include "files/faders_file.h"
 #include "files/project_files.h"
@@ -95,12 +98,10 @@ void ReadVolumes(char *text)
 {
     AutomationRead read = {-1, ChannelSlot(1), 0, 0, 0};
     ForEachBodyLine(text, [&](const Field &key, FieldWalk *fields) {
-        for (const AutomationKey &k : AutomationKeys) {
-            if (KeyIs(key, k.key)) {
-                k.read(&read, fields);
-                return;
-            }
-        }
+        const AutomationKey *k = std::find_if(std::begin(AutomationKeys), std::end(AutomationKeys),
+                                              [&](const AutomationKey &a) { return KeyIs(key, a.key); });
+        if (k != std::end(AutomationKeys))
+            k->read(&read, fields);
     });
 }
 

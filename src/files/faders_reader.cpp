@@ -1,8 +1,10 @@
 // Recalling faders.txt: every pass reads the lines whose first field is its key, from
 // line 2 (line 1 is the mix name) up to the "end" line, and merges them into the state.
 // Numbers that would fall outside a table are ignored; the text is never changed.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "app/status.h"
 #include "files/faders_file.h"
@@ -135,7 +137,7 @@ static void DecodeMembers(const GroupRouting &kind, const char *list, int length
 {
     const char *end = list + length;
     for (const char *piece = list; piece <= end;) {
-        const char *comma = (const char *)memchr(piece, ',', end - piece);
+        const char *comma = static_cast<const char *>(memchr(piece, ',', end - piece));
         const char *pieceEnd = comma ? comma : end;
         int channel = FieldToInt(Field{piece, (int)(pieceEnd - piece)});
         if (channel >= 1 && channel <= CHANNEL_COUNT)
@@ -216,10 +218,7 @@ static void ReadMixName(const char *text)
 static bool IsAutomationKey(const Field &key)
 {
     static const char *const keys[] = {"cue", "t", "inc", "v", "vca", "ofs", "rmp", "shape"};
-    for (const char *k : keys)
-        if (KeyIs(key, k))
-            return true;
-    return false;
+    return std::any_of(std::begin(keys), std::end(keys), [&](const char *k) { return KeyIs(key, k); });
 }
 
 // The settings passes below each walk the whole text; most lines of a large file are

@@ -1,6 +1,8 @@
 #include "files/keywords.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 static const char *const KeyWords[] = {
     // faders.txt
@@ -21,12 +23,8 @@ static bool SameWord(const char *word, int length, const char *key)
 
 bool IsKeyWord(const char *word, int length)
 {
-    if (length <= 0)
-        return false;
-    for (const char *key : KeyWords)
-        if (SameWord(word, length, key))
-            return true;
-    return false;
+    return length > 0 && std::any_of(std::begin(KeyWords), std::end(KeyWords),
+                                      [&](const char *key) { return SameWord(word, length, key); });
 }
 
 bool IsEndWord(const char *word, int length)

@@ -93,7 +93,7 @@ static void ReadTrackRecord(const TextLine &line, int slot)
     const char *end = line.text + line.length;
     while (p < end && *p == ' ')
         p++;
-    const char *afterNumber = (const char *)memchr(p, ' ', end - p);
+    const char *afterNumber = static_cast<const char *>(memchr(p, ' ', end - p));
     if (!afterNumber)
         return;
     const char *rest = afterNumber + 1;

@@ -1,6 +1,8 @@
 #include "state/mix_state.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <cstring>
 
 #include "state/effects.h"
@@ -81,8 +83,7 @@ void CopyText(char *dest, int size, const char *text)
 template <typename T, int N>
 static void Fill(T (&table)[N], T value)
 {
-    for (T &cell : table)
-        cell = value;
+    std::fill(std::begin(table), std::end(table), value);
 }
 
 void ClearInternalArrays()
