@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char **environ;
 
@@ -13,8 +15,34 @@ void EngineProgram(const char *directory, char *program, int size)
     snprintf(program, size, "%stolvex", directory);
 }
 
+// Some systems report a program that cannot be started only as the child's exit status
+// 127, like a real exit; looking at the file first gives the same clear message everywhere.
+static int CheckProgram(const char *program, bool search_path)
+{
+    if (!search_path)
+        return access(program, X_OK) == 0 ? 0 : errno;
+    const char *path = getenv("PATH");
+    if (!path || !*path)
+        path = "/usr/local/bin:/usr/bin:/bin";
+    while (*path) {
+        const char *end = strchr(path, ':');
+        int length = end ? int(end - path) : int(strlen(path));
+        char candidate[4096];
+        if (length == 0)   // an empty entry names the working directory
+            snprintf(candidate, sizeof candidate, "./%s", program);
+        else
+            snprintf(candidate, sizeof candidate, "%.*s/%s", length, path, program);
+        if (access(candidate, X_OK) == 0)
+            return 0;
+        path += length + (end ? 1 : 0);
+    }
+    return ENOENT;
+}
+
 EngineRun RunEngine(const char *program, bool search_path)
 {
+    if (int error = CheckProgram(program, search_path))
+        return {ENGINE_NOT_STARTED, error};
     char *const argv[] = {const_cast<char *>(program), nullptr};
     pid_t pid;
     // The name is only ever a file name: no text of it is interpreted as a command.

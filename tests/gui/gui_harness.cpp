@@ -3,6 +3,10 @@
 #include <FL/Fl.H>
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
 #include "app/control.h"
 #include "state/mix_state.h"
 
@@ -25,8 +29,12 @@ void PumpEvents()
         Fl::check();
 }
 
+char TestProgram[PATH_MAX];
+
 int main(int argc, char **argv)
 {
+    if (!realpath(argv[0], TestProgram))
+        snprintf(TestProgram, sizeof TestProgram, "%s", argv[0]);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -6,3 +6,5 @@
 void StartVeltrane();
 // Lets the toolkit process pending events (redraws, map and unmap).
 void PumpEvents();
+// The full path of the running test executable, for tests that start it again.
+extern char TestProgram[];

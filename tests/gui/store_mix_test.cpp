@@ -172,7 +172,7 @@ TEST(StoreAll, StoreAllThenRecallAllInAFreshProcess)
     if (child == 0) {
         setenv("VELTRANE_RECALL_FROM", stored.c_str(), 1);
         setenv("VELTRANE_STORE_TO", restored.c_str(), 1);
-        execl("/proc/self/exe", "store_mix_test", "--gtest_filter=StoreAll.FreshProcessRecallsThenStores",
+        execl(TestProgram, "store_mix_test", "--gtest_filter=StoreAll.FreshProcessRecallsThenStores",
               (char *)nullptr);
         _exit(127);
     }
