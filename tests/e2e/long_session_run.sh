@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/lib.sh"
+. "$here/mix_fixture.sh"
+program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+build=$(cd "$2" && pwd)
+model="$build/long_session_model"
+[ -x "$model" ] || fail "no model program at $model"
+[ -x "$build/tolvex" ] || fail "no engine in $build"
+seed=${LONG_SESSION_SEED:-7}
+count=${LONG_SESSION_EDITS:-300}
+
+session=$(mktemp -d)
+cleanup() {
+    [ -n "${vpid:-}" ] && kill "$vpid" 2>/dev/null
+    [ -n "${LONG_SESSION_KEEP:-}" ] && echo "kept $session" || rm -rf "$session"
+}
+trap cleanup EXIT
+mkdir "$session/gui" "$session/model"
+write_mix "$session/gui" "$build"
+write_mix "$session/model" "$build"
+"$model" script "$seed" "$count" > "$session/edits.txt"
+"$model" input "$session/edits.txt" > "$session/input.txt"
+"$model" apply "$session/edits.txt" "$session/model" || fail "the model could not apply the edits"
+
+. "$here/long_session_lib.sh"
+started=$(date +%s)
+start_veltrane "$program" "$session/gui"
+open_windows
+hwm_start=$(peak_resident)
+drive < "$session/input.txt"
+hwm_end=$(peak_resident)
+control=${window_id[control]}
+press "$control" ctrl+q
+status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+vpid=
+[ "$status" = 0 ] || fail "exit status $status"
+elapsed=$(( $(date +%s) - started ))
+
+echo "peak resident size (kB) at the start: $hwm_start; after each store:$peaks; at the end: $hwm_end"
+compare_stores
+check_memory "$program" "$hwm_start" "$hwm_end"
+echo "long session: $edits edits, $stores stores compared, ${elapsed} s, VmHWM ${hwm_start} kB at the start, ${hwm_end} kB at the end"
