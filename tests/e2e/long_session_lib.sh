@@ -84,10 +84,10 @@ drive() {
             [ "${args[$i]}" = % ] && args[$i]=$id
         done
         if [ "$focused" != "$id" ]; then
-            xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+            timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
             focused=$id
         fi
-        xdotool "${args[@]:1}" || fail "edit $edits ($edit): xdotool failed"
+        timeout 10 xdotool "${args[@]:1}" || fail "edit $edits ($edit): xdotool failed"
     done
 }
 

@@ -17,6 +17,7 @@ cleanup() {
     [ -n "${LONG_SESSION_KEEP:-}" ] && echo "kept $session" || rm -rf "$session"
 }
 trap cleanup EXIT
+trap 'exit 1' TERM INT
 mkdir "$session/gui" "$session/model"
 write_mix "$session/gui" "$build"
 write_mix "$session/model" "$build"
