@@ -1,6 +1,27 @@
 # The driver of the long session: window placement, the input steps, waits for stores,
 # the comparison of the stored files and the memory check.
 
+# The starting project: the hand-made mix of mix_fixture.sh with a faders.txt of six
+# active cue points, each automating channels 1-4 and 11-14, submixes and VCAs 1 and 2 and
+# the master, so that most edits of the first indices and banks show in the stored file.
+write_session_mix() {
+    local block slot
+    write_mix "$1" "$2"
+    {
+        printf '%s\r\n' "Evening Session" "" "subname	1	Drums" "sub	1	1,2" "" \
+            "vcaname	1	Band" "VCA:	1	1,2,3" "" "comp	1	-12.0	10.0	100.0	1.5" \
+            "rev	G	1	-6.0" "" "lim	M	-0.5" "" "rtn	-3.0	150.0" "" "p	2	-30" ""
+        for block in 1 2 3 4 5 6; do
+            printf '%s\r\n' "cue	Cue $block" "t	0	$((block * 10)).000	0"
+            for slot in 1 2 3 4 11 12 13 14 "G	1" "G	2" M; do
+                printf '%s\r\n' "v	$slot	-$block.50"
+            done
+            printf '%s\r\n' "ofs	1.500" "vca	1	-$block.00" "vca	2	-2.00" "rmp	0.500" ""
+        done
+        printf '%s\r\n' "submu	1" "end"
+    } > "$1/faders.txt"
+}
+
 declare -A window_id
 focused=
 

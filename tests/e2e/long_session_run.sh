@@ -19,13 +19,13 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' TERM INT
 mkdir "$session/gui" "$session/model"
-write_mix "$session/gui" "$build"
-write_mix "$session/model" "$build"
+. "$here/long_session_lib.sh"
+write_session_mix "$session/gui" "$build"
+write_session_mix "$session/model" "$build"
 "$model" script "$seed" "$count" > "$session/edits.txt"
 "$model" input "$session/edits.txt" > "$session/input.txt"
 "$model" apply "$session/edits.txt" "$session/model" || fail "the model could not apply the edits"
 
-. "$here/long_session_lib.sh"
 started=$(date +%s)
 start_veltrane "$program" "$session/gui"
 open_windows

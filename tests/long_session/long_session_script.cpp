@@ -64,7 +64,7 @@ int Strip(int last) { return Chance(70) ? Pick(1, 4) : Pick(1, last); }
 
 void IndexEdit()
 {
-    int index = Chance(85) ? Pick(1, 6) : Chance(70) ? Pick(508, 512) : (Chance(50) ? 0 : 600);
+    int index = Chance(85) ? Pick(1, 4) : Chance(70) ? Pick(508, 512) : (Chance(50) ? 0 : 600);
     Emit("index\t%d", index);
 }
 
@@ -80,9 +80,21 @@ void ActiveEdit() { Emit("active"); }
 void CueEdit() { Emit("cue\t%s %d", Word(CUES, 7), Pick(1, 9)); }
 void NameEdit() { Emit("name\t%d\t%s", Strip(12), Word(NAMES, 12)); }
 void MixNameEdit() { Emit("mixname\t%s Mix %d", Word(CUES, 7), Pick(1, 99)); }
-void InsertEdit() { Emit("insert"); }
-void RemoveEdit() { Emit("remove"); }
-void PropagateEdit() { Emit("propagate"); }
+// An index edit mostly goes to one of the automated first indices and is often followed by
+// a volume at the same index, which stores the whole column as the window shows it after
+// the edit.
+void IndexOperation(const char *operation)
+{
+    if (Chance(70))
+        Emit("index\t%d", Pick(1, 4));
+    Emit("%s", operation);
+    if (Chance(60))
+        VolumeEdit();
+}
+
+void InsertEdit() { IndexOperation("insert"); }
+void RemoveEdit() { IndexOperation("remove"); }
+void PropagateEdit() { IndexOperation("propagate"); }
 
 // Every typed shape is a whole number of quarters; "0" and "-3" are refused at every keystroke.
 void ShapeEdit()
