@@ -22,7 +22,11 @@ mkdir "$session/gui" "$session/model"
 . "$here/long_session_lib.sh"
 write_session_mix "$session/gui" "$build"
 write_session_mix "$session/model" "$build"
-"$model" script "$seed" "$count" > "$session/edits.txt"
+if [ -n "${LONG_SESSION_SCRIPT:-}" ]; then
+    cp "$LONG_SESSION_SCRIPT" "$session/edits.txt" || fail "no edit script $LONG_SESSION_SCRIPT"
+else
+    "$model" script "$seed" "$count" > "$session/edits.txt"
+fi
 "$model" input "$session/edits.txt" > "$session/input.txt"
 "$model" apply "$session/edits.txt" "$session/model" || fail "the model could not apply the edits"
 
