@@ -35,6 +35,9 @@ void StageReadFromFile();
 void ReadTracksFile();
 void ReadPreferencesFile();
 
+// "Store Track Names": the store, then the faders window shows the names and mutes it set.
+bool StoreTrackNames();
+
 // Store All, Recall All and the mix launch.
 bool SaveAll();
 void RecallAll();

@@ -25,7 +25,7 @@ const char VersionLine[] = "Veltrane 1.0";
 
 Fl_Menu_Item menu_Store[] = {
     {"Store Faders / Effects", 0, Callback<StageWriteToFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
-    {"Store Track Names", 0, Callback<WriteTracksFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
+    {"Store Track Names", 0, Callback<StoreTrackNames>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Store Preferences", 0, Callback<WritePreferencesFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Store All", FL_CTRL + 's', Callback<SaveAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0},

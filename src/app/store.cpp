@@ -6,8 +6,23 @@
 #include "app/control.h"
 #include "app/launch.h"
 #include "app/status.h"
+#include "faders/faders.h"
 #include "files/project_files.h"
 #include "state/mix_state.h"
+
+// Storing tracks.txt names the unnamed channels up to the last one "----" and mutes them:
+// the faders window shows that at once, so its next mute or solo click does not undo it.
+// (The stores also run in tests that build no window.)
+bool StoreTrackNames()
+{
+    bool stored = WriteTracksFile();
+    if (FadersWindow) {
+        UpdateNames();
+        UpdateMutes();
+        UpdateSolos();
+    }
+    return stored;
+}
 
 // Stores prefs.txt, tracks.txt and faders.txt. Every store is tried, so one failing file
 // does not cost the others; the status line then keeps the first failure's message.
@@ -15,7 +30,7 @@ bool SaveAll()
 {
     // The table is already constant: its entries are constant pointers to functions.
     // cppcheck-suppress constVariable
-    static bool (*const stores[])() = {WritePreferencesFile, WriteTracksFile, StageWriteToFile};
+    static bool (*const stores[])() = {WritePreferencesFile, StoreTrackNames, StageWriteToFile};
     bool stored = true;
     char failure[STATUS_SIZE] = "";
     for (bool (*store)() : stores) {

@@ -159,6 +159,10 @@ Fl_Button *MakeToggle(Column column, int strip, Fl_Color lit, Fl_Callback *callb
 Fl_Value_Input *MakeValueField(Column column, int strip, Fl_Callback *callback)
 {
     Fl_Value_Input *v = PlaceCell<Fl_Value_Input>(column, strip);
+    // A typed value is taken when it is complete (Enter, or leaving the field): taken at each
+    // keystroke, "150" would store 15 on its way to being refused.
+    v->when(FL_WHEN_ENTER_KEY | FL_WHEN_RELEASE);
+    v->input.when(v->when());
     v->color(FIELD_COLOR);
     v->textsize(12);
     v->callback(callback, StripData(strip));
