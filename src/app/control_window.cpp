@@ -109,33 +109,33 @@ void DisplayStatus(const char *text)
     TextResponse->value(text);
 }
 
-void BuildControlWidget(const ControlWidget &spec)
+void BuildControlWidget(const ControlWidget &row)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case STATUS:
-        TextResponse = new Fl_Output(spec.x, spec.y, spec.w, spec.h);
+        TextResponse = new Fl_Output(row.x, row.y, row.w, row.h);
         TextResponse->labelsize(12);
         TextResponse->textsize(12);
         return;
     case CAPTION: {
-        Fl_Box *box = new Fl_Box(spec.x, spec.y, spec.w, spec.h, spec.label);
+        Fl_Box *box = new Fl_Box(row.x, row.y, row.w, row.h, row.label);
         box->color(48);
         box->labelsize(12);
         box->labelcolor(215);
         return;
     }
     case MENU: {
-        Fl_Menu_Button *menu = new Fl_Menu_Button(spec.x, spec.y, spec.w, spec.h, spec.label);
-        menu->menu(spec.menu);
+        Fl_Menu_Button *menu = new Fl_Menu_Button(row.x, row.y, row.w, row.h, row.label);
+        menu->menu(row.menu);
         return;
     }
     default: {
-        Fl_Button *button = new Fl_Button(spec.x, spec.y, spec.w, spec.h, spec.label);
-        button->shortcut(spec.shortcut);
-        button->callback(spec.callback);
-        if (spec.kind != PLAIN)
+        Fl_Button *button = new Fl_Button(row.x, row.y, row.w, row.h, row.label);
+        button->shortcut(row.shortcut);
+        button->callback(row.callback);
+        if (row.kind != PLAIN)
             button->labelsize(12);
-        if (spec.kind == HIDE)
+        if (row.kind == HIDE)
             button->color(45);
         return;
     }
@@ -148,8 +148,8 @@ Fl_Double_Window *make_window4()
 {
     ControlWindow = new Fl_Double_Window(390, 175, "Veltrane");
     ControlWindow->color(97);
-    for (const ControlWidget &spec : control_widgets)
-        BuildControlWidget(spec);
+    for (const ControlWidget &row : control_widgets)
+        BuildControlWidget(row);
     ControlWindow->end();
     SetStatusDisplay(DisplayStatus);
     ControlWindow->show();

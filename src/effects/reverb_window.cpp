@@ -45,8 +45,8 @@ Fl_Double_Window *make_window7()
             *c.toggle = MakeEffectToggle(c.x, c.y, SHORT_TOGGLE_HEIGHT, c.label,
                                          EffectControlChanged, block);
         } else {
-            SliderSpec spec = {c.slider, c.label, c.y, c.minimum, c.maximum, c.step, c.start};
-            MakeEffectSlider(c.x, spec, EffectControlChanged, block);
+            SliderSpec row = {c.slider, c.label, c.y, c.minimum, c.maximum, c.step, c.start};
+            MakeEffectSlider(c.x, row, EffectControlChanged, block);
         }
     }
     ReverbWindow->end();

@@ -7,19 +7,19 @@
 
 enum { CONTROL_WIDTH = 100, SLIDER_HEIGHT = 20, LABEL_COLOR = 215 };
 
-Fl_Value_Slider *MakeEffectSlider(int x, const SliderSpec &spec, Fl_Callback *callback,
+Fl_Value_Slider *MakeEffectSlider(int x, const SliderSpec &row, Fl_Callback *callback,
                                   void *data)
 {
-    Fl_Value_Slider *slider = new Fl_Value_Slider(x, spec.y, CONTROL_WIDTH, SLIDER_HEIGHT, spec.label);
+    Fl_Value_Slider *slider = new Fl_Value_Slider(x, row.y, CONTROL_WIDTH, SLIDER_HEIGHT, row.label);
     slider->type(FL_HOR_SLIDER);
     slider->labelsize(10);
     slider->labelcolor(LABEL_COLOR);
-    slider->range(spec.minimum, spec.maximum);
-    slider->step(spec.step);
-    slider->value(spec.start);
+    slider->range(row.minimum, row.maximum);
+    slider->step(row.step);
+    slider->value(row.start);
     slider->callback(callback, data);
     slider->when(FL_WHEN_RELEASE);
-    *spec.widget = slider;
+    *row.widget = slider;
     return slider;
 }
 

@@ -15,7 +15,7 @@ struct SliderSpec {
 };
 
 // Horizontal value slider, 100 x 20, small label below; runs its callback on release.
-Fl_Value_Slider *MakeEffectSlider(int x, const SliderSpec &spec, Fl_Callback *callback,
+Fl_Value_Slider *MakeEffectSlider(int x, const SliderSpec &row, Fl_Callback *callback,
                                   void *data);
 // Round toggle button, 100 wide, lit in colour 229 when on.
 Fl_Button *MakeEffectToggle(int x, int y, int h, const char *label, Fl_Callback *callback,

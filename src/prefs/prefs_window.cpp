@@ -84,36 +84,36 @@ const PrefsControl prefs_controls[] = {
 
 // Value inputs and spinners share these settings but no base class that has them.
 template <class Number>
-void SetNumber(Number *number, const PrefsControl &spec)
+void SetNumber(Number *number, const PrefsControl &row)
 {
-    number->range(0, spec.maximum);
-    number->step(spec.step);
-    number->value(spec.value);
+    number->range(0, row.maximum);
+    number->step(row.step);
+    number->value(row.value);
     number->textsize(12);
 }
 
-void BuildPrefsControl(const PrefsControl &spec)
+void BuildPrefsControl(const PrefsControl &row)
 {
-    Fl_Widget *widget = spec.create(spec.x, spec.y, spec.w, spec.h, spec.label);
-    widget->callback(spec.callback);
-    if (spec.colour)
-        widget->color(spec.colour);
-    if (spec.kind != MIX && spec.kind != BROWSE) {
+    Fl_Widget *widget = row.create(row.x, row.y, row.w, row.h, row.label);
+    widget->callback(row.callback);
+    if (row.colour)
+        widget->color(row.colour);
+    if (row.kind != MIX && row.kind != BROWSE) {
         widget->labelsize(12);
         widget->labelcolor(215);
     }
-    switch (spec.kind) {
+    switch (row.kind) {
     case ROUND: {
         Fl_Button *button = static_cast<Fl_Button *>(widget);
         button->down_box(FL_DOWN_BOX);
-        button->value(int(spec.value));
+        button->value(int(row.value));
         break;
     }
     case VALUE:
-        SetNumber(static_cast<Fl_Value_Input *>(widget), spec);
+        SetNumber(static_cast<Fl_Value_Input *>(widget), row);
         break;
     case SPINNER:
-        SetNumber(static_cast<Fl_Spinner *>(widget), spec);
+        SetNumber(static_cast<Fl_Spinner *>(widget), row);
         break;
     case TEXT: {
         Fl_Input *input = static_cast<Fl_Input *>(widget);
@@ -143,8 +143,8 @@ Fl_Double_Window *make_window3()
     PrefsWindow = new Fl_Double_Window(430, 375, "Preferences");
     PrefsWindow->color(97);
     PrefsWindow->labelsize(12);
-    for (const PrefsControl &spec : prefs_controls)
-        BuildPrefsControl(spec);
+    for (const PrefsControl &row : prefs_controls)
+        BuildPrefsControl(row);
     PrefsWindow->end();
     return PrefsWindow;
 }
