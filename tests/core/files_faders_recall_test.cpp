@@ -27,15 +27,7 @@ std::string Parse(const std::string &text)
     return testing::internal::GetCapturedStdout();
 }
 
-class FadersRecall : public InTempDir {
-protected:
-    void SetUp() override
-    {
-        InTempDir::SetUp();
-        ClearInternalArrays();
-        tbuffer[0] = 0;
-    }
-};
+class FadersRecall : public InTempDir {};
 
 const char WorkedExampleDisk[] =
     "demo\r\nnote\tkept line\r\n\r\nsubname\t1\tSubmix 1\r\nsub\t1\t1,2\r\n\r\n\r\n\r\n\r\n\r\n"

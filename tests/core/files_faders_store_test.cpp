@@ -32,20 +32,7 @@ std::string WithCrLf(const std::string &text)
     return disk;
 }
 
-class FadersStore : public InTempDir {
-protected:
-    void SetUp() override
-    {
-        InTempDir::SetUp();
-        ClearInternalArrays();
-        tbuffer[0] = 0;
-    }
-    void TearDown() override
-    {
-        FileWriteHook = nullptr;
-        InTempDir::TearDown();
-    }
-};
+class FadersStore : public InTempDir {};
 
 void SetUpWorkedExample()
 {

@@ -20,14 +20,7 @@
 
 namespace {
 
-class FileLayer : public InTempDir {
-protected:
-    void TearDown() override
-    {
-        FileWriteHook = nullptr;
-        InTempDir::TearDown();
-    }
-};
+class FileLayer : public InTempDir {};
 
 ssize_t NoSpace(int, const void *, size_t)
 {

@@ -10,6 +10,10 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/status.h"
+#include "files/file_io.h"
+#include "state/mix_state.h"
+
 inline std::string ReadDisk(const char *name)
 {
     std::ifstream in(name, std::ios::binary);
@@ -23,7 +27,8 @@ inline void WriteDisk(const char *name, const std::string &text)
     std::ofstream(name, std::ios::binary) << text;
 }
 
-// Each test runs in a new temporary directory, removed afterwards.
+// Each test runs in a new temporary directory, removed afterwards, from the start-up state
+// with an empty status line; a write hook a test installs is taken out again.
 class InTempDir : public ::testing::Test {
 protected:
     char dir[64] = "/tmp/veltrane-files-XXXXXX";
@@ -34,9 +39,12 @@ protected:
         ASSERT_TRUE(getcwd(home, sizeof home));
         ASSERT_TRUE(mkdtemp(dir));
         ASSERT_EQ(chdir(dir), 0);
+        ClearInternalArrays();
+        tbuffer[0] = 0;
     }
     void TearDown() override
     {
+        FileWriteHook = nullptr;
         ASSERT_EQ(chdir(home), 0);
         std::string command = std::string("rm -rf ") + dir;
         ASSERT_EQ(system(command.c_str()), 0);

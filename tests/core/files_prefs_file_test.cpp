@@ -23,15 +23,12 @@ protected:
     void SetUp() override
     {
         InTempDir::SetUp();
-        ClearInternalArrays();
         color = 97;
         HeadTailArray[0] = HeadTailArray[1] = 0;
         PreviewArray[1] = PreviewArray[2] = PreviewArray[3] = 0;
-        tbuffer[0] = 0;
     }
     void TearDown() override
     {
-        FileWriteHook = nullptr;
         setlocale(LC_ALL, "C");
         InTempDir::TearDown();
     }

@@ -16,20 +16,7 @@
 
 namespace {
 
-class TracksFile : public InTempDir {
-protected:
-    void SetUp() override
-    {
-        InTempDir::SetUp();
-        ClearInternalArrays();
-        tbuffer[0] = 0;
-    }
-    void TearDown() override
-    {
-        FileWriteHook = nullptr;
-        InTempDir::TearDown();
-    }
-};
+class TracksFile : public InTempDir {};
 
 void Name(int channel, const char *name)
 {
