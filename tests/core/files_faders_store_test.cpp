@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "app/status.h"
+#include "../faults/faults_support.h"
 #include "files_io_test_support.h"
 #include "files/faders_file.h"
 #include "files/file_io.h"
@@ -284,20 +285,11 @@ TEST_F(FadersStore, TooLargeMixIsRefused)
 }
 
 // Runs `body` in a child process that has dropped to the unprivileged user "nobody", so
-// permission checks apply even when the tests run as root. Returns the child's status.
+// permission checks apply even when the tests run as root. 0 when the body held.
 template <typename Body>
 int AsNobody(Body body)
 {
-    fflush(stdout);
-    pid_t child = fork();
-    if (child == 0) {
-        if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
-        _exit(body() ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 2;
+    return RunInChild(DropToNobody, [&](char *, int) { return body(); }).result == 1 ? 0 : 1;
 }
 
 TEST_F(FadersStore, NoPermissionIsReported)
