@@ -4,32 +4,19 @@
 #include "state/index_edit.h"
 #include "state/mix_state.h"
 
-static void BM_InsertIndexAtFirst(benchmark::State &state)
-{
-    ClearInternalArrays();
-    for (auto _ : state) {
-        InsertIndexAt(0);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_InsertIndexAtFirst)->Unit(benchmark::kMicrosecond);
+static void InsertAtFirst() { InsertIndexAt(0); }
+static void RemoveAtFirst() { RemoveIndexAt(0); }
+static void PropagateInTheMiddle() { PropagateIndexAt(255); }
 
-static void BM_RemoveIndexAtFirst(benchmark::State &state)
+static void IndexEdit(benchmark::State &state, void (*edit)())
 {
     ClearInternalArrays();
     for (auto _ : state) {
-        RemoveIndexAt(0);
+        edit();
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_RemoveIndexAtFirst)->Unit(benchmark::kMicrosecond);
 
-static void BM_PropagateIndex(benchmark::State &state)
-{
-    ClearInternalArrays();
-    for (auto _ : state) {
-        PropagateIndexAt(255);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_PropagateIndex)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(IndexEdit, insert_at_first, InsertAtFirst)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(IndexEdit, remove_at_first, RemoveAtFirst)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(IndexEdit, propagate, PropagateInTheMiddle)->Unit(benchmark::kMicrosecond);
