@@ -83,8 +83,5 @@ void ReadPrefsText(const char *text)
 bool RecallPreferencesFile()
 {
     static char text[PREFS_FILE_SIZE];
-    if (!LoadTextToRead(PREFS_FILE, text, PREFS_FILE_SIZE))
-        return false;
-    ReadPrefsText(text);
-    return true;
+    return RecallText(PREFS_FILE, text, PREFS_FILE_SIZE, ReadPrefsText);
 }

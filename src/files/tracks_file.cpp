@@ -133,8 +133,5 @@ void ReadTracksText(const char *text)
 bool RecallTracksFile()
 {
     static char text[TRACKS_TEXT_SIZE];
-    if (!LoadTextToRead(TRACKS_FILE, text, TRACKS_TEXT_SIZE))
-        return false;
-    ReadTracksText(text);
-    return true;
+    return RecallText(TRACKS_FILE, text, TRACKS_TEXT_SIZE, ReadTracksText);
 }

@@ -3,12 +3,13 @@
 #include "app/status.h"
 #include "files/file_io.h"
 
-bool LoadTextToRead(const char *name, char *buffer, int capacity)
+bool RecallText(const char *name, char *buffer, int capacity, void (*read)(const char *text))
 {
     int size = 0;
     switch (LoadWholeFile(name, buffer, capacity, &size)) {
     case LOAD_OK:
         SetStatus("Read %i bytes from %s", size, name);
+        read(buffer);
         return true;
     case LOAD_MISSING:
         break;
