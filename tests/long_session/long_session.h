@@ -1,6 +1,7 @@
 // The long session: an edit script of abstract edits, the input that performs each edit on
 // the real windows, and the same edits applied straight to the mix state.
 #pragma once
+#include <cstdarg>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,6 +12,12 @@
 typedef std::vector<std::string> Edit;
 
 std::vector<Edit> ReadEdits(FILE *in);
+// Writes one formatted line (the script's edits, the driver's steps).
+inline void WriteLine(FILE *out, const char *format, va_list args)
+{
+    vfprintf(out, format, args);
+    fputc('\n', out);
+}
 void PrintEdit(const Edit &edit, FILE *out);
 
 // A few hundred edits across all windows, the same for the same seed.

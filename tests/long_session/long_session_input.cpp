@@ -15,9 +15,8 @@ void Line(const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    vfprintf(out, format, args);
+    WriteLine(out, format, args);
     va_end(args);
-    fputc('\n', out);
 }
 
 int Number(const std::string &word) { return atoi(word.c_str()); }

@@ -47,9 +47,8 @@ void Emit(const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    vfprintf(out, format, args);
+    WriteLine(out, format, args);
     va_end(args);
-    fputc('\n', out);
     written++;
 }
 
