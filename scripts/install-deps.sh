@@ -2,7 +2,8 @@
 # Installs, with apt-get, the Debian packages that are missing for `make run` (argument
 # "run") or `make test` (argument "test"). Installs nothing when all are present.
 set -eu
-run_packages="cmake make g++ libfltk1.3-dev"
+# fluid: FLTK's CMake package lists /usr/bin/fluid among its targets and fails without it.
+run_packages="cmake make g++ libfltk1.3-dev fluid"
 test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev locales cppcheck valgrind"
 case "${1:-run}" in
     run) wanted=$run_packages ;;
