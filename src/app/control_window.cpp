@@ -11,7 +11,7 @@
 
 #include "app/callback.h"
 #include "app/control.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
 #include "faders/faders.h"

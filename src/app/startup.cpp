@@ -3,7 +3,7 @@
 #include <FL/Fl_Window.H>
 
 #include "app/control.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
 #include "faders/faders.h"

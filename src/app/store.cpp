@@ -5,7 +5,7 @@
 
 #include "app/control.h"
 #include "app/launch.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "faders/faders.h"
 #include "files/project_files.h"
 #include "state/mix_state.h"

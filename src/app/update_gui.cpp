@@ -1,5 +1,5 @@
 #include "app/control.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
 #include "faders/faders.h"

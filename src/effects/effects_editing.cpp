@@ -6,7 +6,7 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Slider.H>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "effects/effects_layout.h"
 #include "effects/effects_window.h"
 #include "state/mix_state.h"

@@ -4,7 +4,7 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Output.H>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "effects/matrix.h"
 #include "effects/matrix_layout.h"
 

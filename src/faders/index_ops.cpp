@@ -2,7 +2,7 @@
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input.H>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
 #include "state/index_edit.h"

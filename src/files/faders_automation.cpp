@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files/faders_file.h"
 #include "files/project_files.h"
 #include "files/text_lines.h"

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files/faders_file.h"
 #include "files/project_files.h"
 #include "files/text_lines.h"

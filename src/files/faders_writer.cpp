@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files/faders_file.h"
 #include "files/file_io.h"
 #include "files/project_files.h"

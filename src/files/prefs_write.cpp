@@ -2,7 +2,7 @@
 // of the old file, "end"; written atomically.
 #include <cstring>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files/file_io.h"
 #include "files/prefs_file.h"
 #include "files/project_files.h"

@@ -1,6 +1,6 @@
 #include "files/tracks_prefs_io.h"
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files/file_io.h"
 
 bool RecallText(const char *name, char *buffer, int capacity, void (*read)(const char *text))

@@ -7,7 +7,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files_io_test_support.h"
 #include "files/faders_file.h"
 #include "files/project_files.h"

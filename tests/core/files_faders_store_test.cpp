@@ -12,7 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "../faults/faults_support.h"
 #include "files_io_test_support.h"
 #include "files/faders_file.h"

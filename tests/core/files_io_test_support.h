@@ -10,7 +10,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files/file_io.h"
 #include "state/mix_state.h"
 

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files_io_test_support.h"
 #include "files_tracks_prefs_support.h"
 #include "files/file_io.h"

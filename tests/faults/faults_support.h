@@ -14,7 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/status.h"
+#include "state/status_message.h"
 #include "state/mix_state.h"
 
 enum { NOBODY_ID = 65534 };

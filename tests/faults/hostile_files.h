@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "../faults/faults_support.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files/faders_file.h"
 #include "files/prefs_file.h"
 #include "files/project_files.h"

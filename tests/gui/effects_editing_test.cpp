@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "app/control.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects_test_clicks.h"
 #include "gui_harness.h"

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/control.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"

@@ -16,7 +16,7 @@
 #include <unistd.h>
 
 #include "app/control.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
 #include "files/project_files.h"

@@ -12,7 +12,7 @@
 
 #include "../faults/faults_support.h"
 #include "app/control.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "files/file_io.h"
 #include "files/project_files.h"
 #include "state/mix_state.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/control.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "effects/matrix.h"
 #include "effects/matrix_layout.h"
 #include "effects_test_clicks.h"

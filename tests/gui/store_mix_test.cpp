@@ -13,7 +13,7 @@
 #include <unistd.h>
 
 #include "app/control.h"
-#include "app/status.h"
+#include "state/status_message.h"
 #include "gui_harness.h"
 #include "state/effects.h"
 #include "state/mix_state.h"

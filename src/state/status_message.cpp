@@ -1,4 +1,4 @@
-#include "app/status.h"
+#include "state/status_message.h"
 
 #include <cstdarg>
 #include <cstdio>

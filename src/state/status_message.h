@@ -1,5 +1,5 @@
-// The status line: one message of at most 255 characters in tbuffer.
-// GUI-free: the control window registers how to show text; until then
+// The status line's message: one text of at most 255 characters in tbuffer, with its
+// setters. GUI-free: the control window registers how to show text; until then
 // messages are only kept in tbuffer.
 #pragma once
 

@@ -1,0 +1,12 @@
+// The one point where every widget callback and every menu operation ends. The callback
+// adapters (app/callback.h) call EditEnded after the operation has run, so no operation has
+// to remember it; the windows that follow the mix hang on it with FollowEdits.
+#pragma once
+class Fl_Widget;
+
+// `source` is the widget whose callback ran (for a menu item, its menu button), or nullptr.
+void EditEnded(Fl_Widget *source);
+
+// `refresh` runs after every operation (and after every undo and redo), in the order of
+// registration; it reads the state and shows what changed.
+void FollowEdits(void (*refresh)());
