@@ -16,7 +16,7 @@ for exe in "$build"/*_test; do
     name=$(basename "$exe")
     case $(ls "$root"/tests/gui/"$name".cpp 2>/dev/null) in
         "") run=("${memcheck[@]}" "$exe") ;;
-        *) run=(xvfb-run -a -s "-screen 0 1280x1024x24" "${memcheck[@]}" "$exe") ;;
+        *) run=("$root/tests/on_screen.sh" 1280x1024x24 "${memcheck[@]}" "$exe") ;;
     esac
     if (cd "$build" && "${run[@]}") > "$log/$name.log" 2>&1; then
         echo "clean   $name"

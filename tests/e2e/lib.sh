@@ -1,5 +1,24 @@
-# Helpers for end-to-end tests: run inside xvfb-run, in a scratch directory.
-fail() { echo "FAIL: $*" >&2; [ -n "${vpid:-}" ] && kill "$vpid" 2>/dev/null; exit 1; }
+# Helpers for end-to-end tests: run on a virtual screen (tests/on_screen.sh), in a scratch
+# directory. Every wait is for an effect, with a deadline far above what a slow, busy
+# machine needs: a slow run takes longer, it does not fail.
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "${workdir:-}/veltrane.out" ] && sed 's/^/veltrane: /' "$workdir/veltrane.out" >&2
+    [ -n "${vpid:-}" ] && kill "$vpid" 2>/dev/null
+    exit 1
+}
+
+# Seconds any one effect may take to appear.
+deadline=${E2E_DEADLINE:-90}
+
+# Runs the command until it succeeds; fails (status 1) when the deadline has passed.
+wait_for() {
+    local end=$((SECONDS + deadline))
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
 
 # Starts the program in a fresh scratch directory (or $2 when given).
 start_veltrane() {
@@ -9,32 +28,52 @@ start_veltrane() {
     vpid=$!
 }
 
-# Prints the id of the visible window whose title matches $1, waiting up to 15 s.
+visible_window() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
+}
+
+# Prints the id of the visible window whose title matches $1, once it is shown.
 wait_window() {
-    local id
-    for _ in $(seq 1 150); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
+    wait_for visible_window "$1"
 }
 
-# Gives the window the keyboard focus and presses a key combination.
+# Gives the window the keyboard focus, waiting until it has it.
+focus_window() {
+    timeout "$deadline" xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+}
+
+# Focuses the window and presses a key combination. The program handles it after
+# everything sent before it, so no pause is needed between steps.
 press() {
-    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-    sleep 0.2
+    focus_window "$1"
     xdotool key --clearmodifiers "$2"
-    sleep 0.3
 }
 
-# Waits up to 15 s for the program to exit and prints its status.
+inode_of() { stat -c %i "$1" 2>/dev/null; }
+
+# Waits until file $1 has been replaced (stores write a new file and rename it over the
+# old one), given the inode $2 it had before.
+replaced() { [ -e "$1" ] && [ "$(inode_of "$1")" != "$2" ]; }
+wait_replaced() {
+    wait_for replaced "$1" "$2"
+}
+
+# True when file $1 holds the line $2 (the line end CR LF is added here).
+has_line() {
+    grep -qxF -- "$2"$'\r' "$1" 2>/dev/null
+}
+
+# Waits for file $1 to hold the line $2.
+wait_line() {
+    wait_for has_line "$1" "$2"
+}
+
+program_ended() { ! kill -0 "$vpid" 2>/dev/null; }
+
+# Waits for the program to exit and prints its status.
 wait_exit() {
-    for _ in $(seq 1 150); do
-        if ! kill -0 "$vpid" 2>/dev/null; then
-            wait "$vpid"; echo $?; return 0
-        fi
-        sleep 0.1
-    done
+    if wait_for program_ended; then
+        wait "$vpid"; echo $?; return 0
+    fi
     kill "$vpid"; return 1
 }

@@ -50,7 +50,6 @@ open_windows() {
         fi
         xdotool windowmove "${window_id[$name]}" "$x" "$y"
     done
-    sleep 0.5
 }
 
 # The program's peak resident size in kB.
@@ -58,16 +57,12 @@ peak_resident() {
     awk '/^VmHWM:/ { print $2 }' "/proc/$vpid/status"
 }
 
-inode() { stat -c %i faders.txt 2>/dev/null; }
+inode() { inode_of faders.txt; }
 
-# Waits up to 20 s for Store All to replace faders.txt (it is written last, by a rename),
-# then keeps the three files as store number $stores.
+# Waits for Store All to replace faders.txt (it is written last, by a rename), then keeps
+# the three files as store number $stores.
 wait_store() {
-    for _ in $(seq 1 200); do
-        [ "$(inode)" != "$last_inode" ] && break
-        sleep 0.1
-    done
-    [ "$(inode)" != "$last_inode" ] || fail "edit $edits ($edit): the files were not stored"
+    wait_replaced faders.txt "$last_inode" || fail "edit $edits ($edit): the files were not stored"
     last_inode=$(inode)
     stores=$((stores + 1))
     peaks="$peaks $(peak_resident)"
@@ -76,11 +71,7 @@ wait_store() {
 }
 
 wait_engine() {
-    for _ in $(seq 1 200); do
-        [ -s tolvex.log ] && return 0
-        sleep 0.1
-    done
-    fail "edit $edits ($edit): Mix did not run the engine"
+    wait_for test -s tolvex.log || fail "edit $edits ($edit): Mix did not run the engine"
 }
 
 # Runs the input steps read from standard input (see long_session_model input).
@@ -105,10 +96,10 @@ drive() {
             [ "${args[$i]}" = % ] && args[$i]=$id
         done
         if [ "$focused" != "$id" ]; then
-            timeout 5 xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+            focus_window "$id"
             focused=$id
         fi
-        timeout 10 xdotool "${args[@]:1}" || fail "edit $edits ($edit): xdotool failed"
+        timeout "$deadline" xdotool "${args[@]:1}" || fail "edit $edits ($edit): xdotool failed"
     done
 }
 

@@ -11,23 +11,20 @@ start_veltrane "$1" "$project"
 control=$(wait_window '^Veltrane$') || fail "the control window did not appear"
 
 # "Recall" menu button (295, 80, 82 x 20): open it, walk down to its fourth item.
+focus_window "$control"
 xdotool mousemove --window "$control" 336 90 click 1
-sleep 0.5
 xdotool key Down Down Down Down Return
-sleep 0.5
 
 press "$control" ctrl+p
 prefs=$(wait_window '^Preferences$') || fail "Ctrl+P did not show the preferences window"
 # The "Launch Command" field (17, 184, 207 x 18).
 xdotool mousemove --window "$prefs" 60 193 click 1
-sleep 0.3
 xdotool type --delay 20 "render now"
-sleep 0.3
 
+# Store All writes prefs.txt, tracks.txt and faders.txt in that order, each by a rename.
+before=$(inode_of faders.txt)
 press "$control" ctrl+s
-for name in faders.txt tracks.txt prefs.txt; do
-    [ -s "$name" ] || fail "Ctrl+S did not store $name"
-done
+wait_replaced faders.txt "$before" || fail "Ctrl+S did not store faders.txt"
 grep -q $'^Evening Session\r$' faders.txt || fail "faders.txt lost the recalled mix name"
 grep -q $'^cue\tVerse\r$' faders.txt || fail "faders.txt lost a recalled cue point"
 grep -q $'^2 Snare ++\r$' tracks.txt || fail "tracks.txt lost a recalled track"
@@ -36,10 +33,9 @@ grep -q $'^outbits\t16\r$' prefs.txt || fail "prefs.txt lost the recalled word l
 grep -qF "path	$build/" prefs.txt || fail "prefs.txt lost the engine's directory"
 
 press "$control" ctrl+m
-for _ in $(seq 1 50); do [ -s tolvex.log ] && break; sleep 0.1; done
-[ -s tolvex.log ] || fail "Ctrl+M did not run the engine in the project folder"
-grep -qF 'mix "Evening Session"' tolvex.log || fail "the engine did not read the mix"
-grep -qF 'launch "render now"' tolvex.log || fail "the engine did not see the stored launch command"
+wait_for test -s tolvex.log || fail "Ctrl+M did not run the engine in the project folder"
+wait_for grep -qF 'mix "Evening Session"' tolvex.log || fail "the engine did not read the mix"
+wait_for grep -qF 'launch "render now"' tolvex.log || fail "the engine did not see the stored launch command"
 # Ctrl+M typed with the focus in a text field mixes; it is not typed into the text.
 grep -q $'^launch\trender now\r$' prefs.txt || fail "Ctrl+M changed the launch command"
 

@@ -7,4 +7,4 @@
 # a written one (one edit per line, tab-separated, as "long_session_model script" writes).
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-exec timeout 280 xvfb-run -a -s "-screen 0 2048x1200x24" bash "$here/long_session_run.sh" "$@"
+exec timeout 1200 "$here/../on_screen.sh" 2048x1200x24 bash "$here/long_session_run.sh" "$@"

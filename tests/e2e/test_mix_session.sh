@@ -4,4 +4,4 @@
 # Ctrl+S, then mix with Ctrl+M and find the engine's log in the project folder.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$here/mix_session.sh" "$@"
+exec "$here/../on_screen.sh" 1280x1024x24 bash "$here/mix_session.sh" "$@"

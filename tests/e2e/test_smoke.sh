@@ -3,4 +3,4 @@
 # with Ctrl+F and quits with Ctrl+Q.
 set -u
 here=$(dirname "$0")
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$here/smoke_session.sh" "$@"
+exec "$here/../on_screen.sh" 1280x1024x24 bash "$here/smoke_session.sh" "$@"
