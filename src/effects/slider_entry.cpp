@@ -30,6 +30,7 @@ enum {
     MAX_REVERB_CONTROLS = 16,
     ENTRY_WIDTH = 50,
     TYPED_TEXT_SIZE = 64,
+    FOCUS_COLOR = 215,                // the labels' colour: the focused slider stands out
 };
 
 Fl_Value_Slider *sliders[MAX_SLIDERS];
@@ -37,6 +38,8 @@ int slider_count;
 Fl_Value_Slider *target;              // the slider the entry is open over
 bool swallowing_click;                // the click that opened the entry is still held down
 Fl_Event_Dispatch next_dispatch;
+Fl_Value_Slider *marked;              // the slider drawn as having the focus
+Fl_Color unmarked_color;
 
 // The reverb window's controls in the order they stand on screen, row by row.
 Fl_Widget *reverb_order[MAX_REVERB_CONTROLS];
@@ -128,8 +131,8 @@ bool ReadTypedNumber(const char *text, double *number)
         first++;
     while (last > first && last[-1] == ' ')
         last--;
-    if (first < last && *first == '+')
-        first++;
+    if (first < last && *first == '+' && (last - first < 2 || first[1] != '-'))
+        first++;                      // the parser takes "-" only
     double value = 0;
     auto [end, error] = std::from_chars(first, last, value);
     if (error != std::errc() || end != last || !std::isfinite(value))
@@ -237,8 +240,35 @@ int MoveReverbFocus()
     return 0;
 }
 
-int Dispatch(int event, Fl_Window *window)
+int PassOn(int event, Fl_Window *window)
 {
+    return next_dispatch ? next_dispatch(event, window) : Fl::handle_(event, window);
+}
+
+// The toolkit marks a focused slider only with a dotted line round its knob; the slider with
+// the focus (or with the entry open over it) is drawn in the labels' colour instead.
+void MarkFocusedSlider()
+{
+    Fl_Value_Slider *focused = target ? target : SliderOf(Fl::focus());
+    if (focused == marked)
+        return;
+    if (marked) {
+        marked->color(unmarked_color);
+        marked->redraw();
+    }
+    marked = focused;
+    if (marked) {
+        unmarked_color = marked->color();
+        marked->color(FOCUS_COLOR);
+        marked->redraw();
+    }
+}
+
+int DispatchEvent(int event, Fl_Window *window)
+{
+    // An open menu or a modal chooser owns the events; the toolkit sorts them out.
+    if (Fl::grab() || Fl::modal())
+        return PassOn(event, window);
     if (target && HandleOpenEntry(event, window))
         return 1;
     if (swallowing_click && (event == FL_DRAG || event == FL_RELEASE)) {
@@ -262,7 +292,14 @@ int Dispatch(int event, Fl_Window *window)
         if (Fl::event_key() == FL_Tab && MoveReverbFocus())
             return 1;
     }
-    return next_dispatch ? next_dispatch(event, window) : Fl::handle_(event, window);
+    return PassOn(event, window);
+}
+
+int Dispatch(int event, Fl_Window *window)
+{
+    int used = DispatchEvent(event, window);
+    MarkFocusedSlider();
+    return used;
 }
 
 } // namespace
