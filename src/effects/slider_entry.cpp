@@ -202,6 +202,17 @@ bool CommitEntry()
 
 bool IsEnter(int key) { return key == FL_Enter || key == FL_KP_Enter; }
 
+// The key pressed is the shortcut of a button in the window (the effects window's Ctrl+M).
+bool IsWindowShortcut(const Fl_Group *window)
+{
+    for (int i = 0; window && i < window->children(); i++) {
+        const Fl_Button *button = dynamic_cast<const Fl_Button *>(window->child(i));
+        if (button && button->shortcut() && Fl::test_shortcut(button->shortcut()))
+            return true;
+    }
+    return false;
+}
+
 // Keys and clicks while the entry is open. Returns 1 when the event is used up here.
 int HandleOpenEntry(int event, const Fl_Window *window)
 {
@@ -215,8 +226,9 @@ int HandleOpenEntry(int event, const Fl_Window *window)
             CommitEntry();
             return 1;
         }
-        // Tab stores, then moves on from the slider as Tab does there.
-        if (key == FL_Tab && !CommitEntry())
+        // Tab stores, then moves on from the slider as Tab does there. A shortcut of the window
+        // (Mix) stores first too, so that it acts on the typed value.
+        if ((key == FL_Tab || IsWindowShortcut(SliderEntry->window())) && !CommitEntry())
             return 1;
     } else if (event == FL_PUSH && !InsideEntry(window)) {
         // A click elsewhere stores first; a refused value keeps the click from acting.
