@@ -6,6 +6,7 @@
 #include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
+#include "effects/slider_entry.h"
 #include "faders/faders.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"
@@ -39,4 +40,5 @@ void StartUp()
     make_window4();
     UpdateGUI();
     Fl::event_dispatch(KeepCtrlMForMix);
+    InstallSliderEntry();
 }

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+set -u
+. "$(dirname "$0")/lib.sh"
+
+# Waits up to 15 s for a line (given without its CR) in a file.
+wait_line() {
+    for _ in $(seq 1 150); do
+        grep -qF "$2"$'\r' "$1" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+start_veltrane "$1"
+control=$(wait_window '^Veltrane$') || fail "the control window did not appear"
+press "$control" ctrl+e
+effects=$(wait_window '^Effects$') || fail "Ctrl+E did not show the effects window"
+# The keys typed below go to the window with the keyboard focus.
+xdotool windowfocus --sync "$effects" 2>/dev/null || xdotool windowfocus "$effects"
+
+# "Peak Comp" (30, 125, 100 x 20), then the value box at the left end of "threshold"
+# (31, 157, 100 x 20): a double click there opens the entry without moving the slider.
+xdotool mousemove --window "$effects" 80 135 click 1
+xdotool mousemove --window "$effects" 45 167 click --repeat 2 --delay 100 1
+xdotool type --delay 50 -- "-12"
+xdotool key Return
+# Escape drops a second typed value and leaves the window open.
+xdotool mousemove --window "$effects" 45 167 click --repeat 2 --delay 100 1
+xdotool type --delay 50 -- "-20"
+xdotool key Escape
+press "$control" ctrl+s
+wait_line faders.txt $'comp\t1\t-12.0\t10.0\t100.0\t1.5' ||
+    fail "faders.txt lacks the typed threshold: $(grep '^comp' faders.txt 2>/dev/null)"
+xdotool search --onlyvisible --name '^Effects$' >/dev/null || fail "Escape closed the effects window"
+
+press "$control" ctrl+q
+status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+[ "$status" = 0 ] || fail "exit status $status"
+echo "slider entry: ok"
