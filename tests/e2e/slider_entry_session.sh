@@ -2,21 +2,12 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 
-# Waits up to 15 s for a line (given without its CR) in a file.
-wait_line() {
-    for _ in $(seq 1 150); do
-        grep -qF "$2"$'\r' "$1" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
 start_veltrane "$1"
 control=$(wait_window '^Veltrane$') || fail "the control window did not appear"
 press "$control" ctrl+e
 effects=$(wait_window '^Effects$') || fail "Ctrl+E did not show the effects window"
 # The keys typed below go to the window with the keyboard focus.
-xdotool windowfocus --sync "$effects" 2>/dev/null || xdotool windowfocus "$effects"
+focus_window "$effects"
 
 # "Peak Comp" (30, 125, 100 x 20), then the value box at the left end of "threshold"
 # (31, 157, 100 x 20): a double click there opens the entry without moving the slider.

@@ -4,4 +4,4 @@
 # window, and find the typed threshold in faders.txt.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$here/slider_entry_session.sh" "$@"
+exec "$here/../on_screen.sh" 1280x1024x24 bash "$here/slider_entry_session.sh" "$@"
