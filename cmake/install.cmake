@@ -32,7 +32,9 @@ foreach(size 48 128)
   install(FILES ${packaging}/icons/veltrane-${size}.png
           DESTINATION ${icons}/${size}x${size}/apps RENAME veltrane.png)
 endforeach()
-install(FILES ${CMAKE_BINARY_DIR}/packaging/veltrane.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# `man veltrane-open` shows the same page.
+install(FILES ${CMAKE_BINARY_DIR}/packaging/veltrane.1 ${packaging}/veltrane-open.1
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The Debian package. Its dependencies are worked out from the installed binaries.
 set(CPACK_GENERATOR DEB)
@@ -41,10 +43,10 @@ set(CPACK_PACKAGE_VERSION ${VELTRANE_VERSION})
 set(CPACK_PACKAGE_CONTACT "The Veltrane developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the mixing automation of a multitrack recording")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Veltrane edits the fader, effects and routing automation of a multitrack mix\n\
-in seven windows and stores it as three text files in the project folder, which\n\
-a separate engine renders. It never touches audio. The package holds the editor,\n\
-a launcher that opens it in a project folder, and a stand-in engine.")
+    "Veltrane edits the fader, effects and routing automation of a multitrack mix and\n\
+stores it as three text files in the project folder, which a separate engine\n\
+renders. It never touches audio. The package holds the editor, a launcher that\n\
+opens it in a project folder, and a stand-in engine.")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -18,6 +18,7 @@ share/applications/org.veltrane.veltrane.desktop -
 share/icons/hicolor/128x128/apps/veltrane.png -
 share/icons/hicolor/48x48/apps/veltrane.png -
 share/icons/hicolor/scalable/apps/veltrane.svg -
+share/man/man1/veltrane-open.1 -
 share/man/man1/veltrane.1 -
 share/metainfo/org.veltrane.veltrane.metainfo.xml -
 LIST

@@ -23,6 +23,11 @@ page=$prefix/share/man/man1/veltrane.1
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "man --warnings: $warnings"
 text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -E UTF-8 -l "$page" 2>/dev/null)
+# The launcher's name finds the same page in the installed tree.
+for name in veltrane veltrane-open; do
+    shown=$(LC_ALL=C.UTF-8 MANWIDTH=200 MANPATH="$prefix/share/man" man -E UTF-8 "$name" 2>&1)
+    [ "$shown" = "$text" ] || fail "man $name does not show the installed page: $(head -c 300 <<<"$shown")"
+done
 shortcuts=$(grep -rhoE "FL_CTRL *[+|] *(FL_SHIFT *[+|] *)?'[a-z]'" "$source/src" |
     sed -E "s/FL_CTRL *[+|] *//; s/FL_SHIFT *[+|] *'(.)'/Ctrl+Shift+\1/; s/^'(.)'$/Ctrl+\1/" |
     tr '[:lower:]' '[:upper:]' | sed 's/CTRL+SHIFT+/Ctrl+Shift+/; s/CTRL+/Ctrl+/' | sort -u)
