@@ -1,7 +1,9 @@
 # Veltrane: `make run` opens the editor on a demo mix; `make test` runs every test.
+# `make install` installs it under $(PREFIX); `make package` builds a Debian package in build/.
 BUILD := build
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps test-deps clean
+.PHONY: run test build deps test-deps install package package-deps clean
 
 run: build
 	@bash scripts/run-demo.sh $(BUILD)
@@ -13,11 +15,20 @@ build: deps
 	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) >/dev/null
 	@cmake --build $(BUILD) -j2
 
+install: build
+	@cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+package: package-deps build
+	@bash scripts/package.sh $(BUILD)
+
 deps:
 	@bash scripts/install-deps.sh run
 
 test-deps:
 	@bash scripts/install-deps.sh test
+
+package-deps:
+	@bash scripts/install-deps.sh package
 
 clean:
 	rm -rf $(BUILD) build-san

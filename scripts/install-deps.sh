@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian packages that are missing for `make run` (argument
-# "run") or `make test` (argument "test"). Installs nothing when all are present.
+# Installs, with apt-get, the Debian packages that are missing for `make run` and
+# `make install` (argument "run"), `make package` ("package") or `make test` ("test").
+# Installs nothing when all are present.
 set -eu
 # fluid: FLTK's CMake package lists /usr/bin/fluid among its targets and fails without it.
 run_packages="cmake make g++ libfltk1.3-dev fluid"
-test_packages="$run_packages libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev locales cppcheck valgrind"
+# dpkg-dev brings dpkg-shlibdeps, which works out the package's dependencies; CPack finds the
+# binaries to give it with file.
+package_packages="$run_packages dpkg-dev file"
+# The installation tests validate the desktop entry, the AppStream file and the manual page,
+# and check the package; setpriv (util-linux) drops to an unprivileged user.
+test_packages="$package_packages desktop-file-utils appstream man-db libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev locales cppcheck valgrind"
 case "${1:-run}" in
     run) wanted=$run_packages ;;
+    package) wanted=$package_packages ;;
     test) wanted=$test_packages ;;
-    *) echo "usage: $0 run|test" >&2; exit 2 ;;
+    *) echo "usage: $0 run|package|test" >&2; exit 2 ;;
 esac
 
 # The tests check that numbers keep a '.' decimal point under a locale with a decimal comma.
