@@ -1,10 +1,37 @@
 #include "app/edit_end.h"
 
+#include <FL/Fl_Button.H>
+#include <FL/Fl_Menu_.H>
+#include <FL/Fl_Menu_Item.H>
+
+#include "state/undo_journal.h"
+
 namespace {
 
 enum { MAX_FOLLOWERS = 8 };
 void (*followers[MAX_FOLLOWERS])();
 int follower_count;
+
+// How the step of an operation is named and whether it joins the previous one. A menu item
+// or a plain button is an operation of its own, named by its label. A toggle is one click.
+// A widget that runs its callback at every change (a spinner's held arrow, a slider dragged,
+// a field that stores at each keystroke) makes one step of its run of changes; the step is
+// named by the table it changed.
+void NameStep(Fl_Widget *source, const void *&run, const char *&operation)
+{
+    run = nullptr;
+    operation = nullptr;
+    if (!source)
+        return;
+    if (const Fl_Menu_ *menu = dynamic_cast<const Fl_Menu_ *>(source)) {
+        operation = menu->mvalue() ? menu->mvalue()->label() : nullptr;
+    } else if (const Fl_Button *button = dynamic_cast<const Fl_Button *>(source)) {
+        if (button->type() == FL_NORMAL_BUTTON)
+            operation = button->label();
+    } else if (source->when() & FL_WHEN_CHANGED) {
+        run = source;
+    }
+}
 
 } // namespace
 
@@ -14,8 +41,17 @@ void FollowEdits(void (*refresh)())
         followers[follower_count++] = refresh;
 }
 
-void EditEnded(Fl_Widget *)
+void RefreshFollowers()
 {
     for (int i = 0; i < follower_count; ++i)
         followers[i]();
+}
+
+void EditEnded(Fl_Widget *source)
+{
+    const void *run;
+    const char *operation;
+    NameStep(source, run, operation);
+    JournalRecord(run, operation);
+    RefreshFollowers();
 }
