@@ -99,6 +99,7 @@ size_t held_bytes;
 size_t step_limit = JOURNAL_STEPS;
 size_t byte_limit = JOURNAL_BYTES;
 const void *open_run;                // the run whose step is the newest and may still grow
+std::vector<bool> changed_now;       // per table: changed in the last record
 
 Byte *Live(int table) { return static_cast<Byte *>(JournalTables[table].address); }
 Byte *Shadowed(int table) { return shadow.data() + table_start[size_t(table)]; }
@@ -360,6 +361,10 @@ bool JournalRecord(const void *run, const char *operation)
         if (memcmp(Live(t), Shadowed(t), JournalTables[t].size) != 0)
             FindChanges(t, Live(t), Shadowed(t), JournalTables[t].size, found);
 
+    changed_now.assign(size_t(JOURNAL_TABLE_COUNT), false);
+    for (const Change &c : found)
+        changed_now[size_t(c.table)] = true;
+
     const bool joins = run && run == open_run && applied == history.size() && applied > 0;
     open_run = run;
     if (found.empty())
@@ -393,6 +398,14 @@ bool JournalRecord(const void *run, const char *operation)
     }
     Keep(std::move(step));
     return true;
+}
+
+bool JournalRecordChanged(const void *address)
+{
+    for (int t = 0; t < JOURNAL_TABLE_COUNT && size_t(t) < changed_now.size(); t++)
+        if (JournalTables[t].address == address)
+            return changed_now[size_t(t)];
+    return false;
 }
 
 bool JournalUndo(char *description, int size) { return Move(true, description, size); }

@@ -45,6 +45,8 @@ void JournalStart();
 // step. nullptr never joins. `operation` names the step in its description (a menu item), or
 // nullptr to name the table and the cue point or strip that changed.
 bool JournalRecord(const void *run, const char *operation);
+// Whether the table at `address` changed in the last record, for the windows' refreshes.
+bool JournalRecordChanged(const void *address);
 // Undo or redo one step and describe it ("volume, index 5, channel 13", "Recall All") in
 // `description`. False, with the description empty, at the end of the history.
 bool JournalUndo(char *description, int size);

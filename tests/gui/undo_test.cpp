@@ -339,3 +339,13 @@ TEST(Undo, RunsHistoryEndsAndKeys)
     EXPECT_FLOAT_EQ(Pan[3], 10);
     FadersWindow->hide();
 }
+
+// The operation's end shows the changed tables in every window.
+TEST(Undo, EveryEditEndsWithTheRefreshOfWhatChanged)
+{
+    Fresh();
+    Type(name1, "Kick");
+    EXPECT_STREQ(sub_text_A->value(), "Kick");
+    EXPECT_STREQ(vca_text_A->value(), "Kick");
+    EXPECT_STREQ(NameInEffects->value(), "Kick");
+}
