@@ -207,6 +207,13 @@ void DropOldest()
     applied--;
 }
 
+// Drops the oldest steps while the history is over its bounds; the newest is always kept.
+void Trim()
+{
+    while (applied > 1 && (history.size() > step_limit || held_bytes > byte_limit))
+        DropOldest();
+}
+
 void DropRedo()
 {
     while (history.size() > applied) {
@@ -222,8 +229,7 @@ void Keep(Step &&step)
     held_bytes += Cost(step);
     history.push_back(std::move(step));
     applied++;
-    while (history.size() > 1 && (history.size() > step_limit || held_bytes > byte_limit))
-        DropOldest();
+    Trim();
 }
 
 // Writes a step's old (undo) or new (redo) bytes into the state and the shadow.
@@ -386,6 +392,7 @@ bool JournalRecord(const void *run, const char *operation)
             newest.changes.shrink_to_fit();
             newest.bytes.shrink_to_fit();
             held_bytes += Cost(newest);
+            Trim();
         }
         return true;
     }
@@ -419,6 +426,5 @@ void JournalSetLimits(size_t steps, size_t bytes)
 {
     step_limit = steps < 1 ? 1 : steps;
     byte_limit = bytes;
-    while (applied > 1 && (history.size() > step_limit || held_bytes > byte_limit))
-        DropOldest();
+    Trim();
 }

@@ -267,6 +267,18 @@ TEST(Undo, RecallAndStore)
     UndoLastEdit();
     ExpectUndoable([] { Pick(ControlWindow, menu_Recall, 0); }, "Recall Faders / Effects");
 
+    // A mix name recalled from prefs.txt shows in the faders window at once.
+    Fresh();
+    FILE *prefs = fopen("prefs.txt", "wb");
+    ASSERT_NE(prefs, nullptr);
+    fputs("oname\tNight Take\r\nend\r\n", prefs);
+    fclose(prefs);
+    Pick(ControlWindow, menu_Recall, 2);
+    EXPECT_STREQ(MixNameInput->value(), "Night Take");
+    UndoLastEdit();
+    EXPECT_STREQ(tbuffer, "Undo: Recall Preferences");
+    EXPECT_STREQ(MixNameInput->value(), "MixFilename");
+
     Fresh();
     strcpy(NameBuffer[3], "Vox");
     UpdateGUI();
