@@ -146,7 +146,7 @@ void FindChanges(int table, const Byte *now, const Byte *was, size_t size, std::
     }
 }
 
-// Old bytes come from `old_of` (the shadow, or what an earlier step kept), new bytes from
+// Old bytes come from `old_bytes` (the shadow, or what an earlier step kept), new bytes from
 // the live state.
 void AppendChange(Step &step, const Change &c, const Byte *old_bytes)
 {
