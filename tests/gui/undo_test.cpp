@@ -3,6 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Menu_Item.H>
@@ -21,6 +22,7 @@
 #include <unistd.h>
 
 #include "app/control.h"
+#include "app/edit_end.h"
 #include "app/undo.h"
 #include "effects/effects_layout.h"
 #include "effects/effects_window.h"
@@ -360,4 +362,62 @@ TEST(Undo, EveryEditEndsWithTheRefreshOfWhatChanged)
     EXPECT_STREQ(sub_text_A->value(), "Kick");
     EXPECT_STREQ(vca_text_A->value(), "Kick");
     EXPECT_STREQ(NameInEffects->value(), "Kick");
+}
+
+namespace {
+
+int operations_ended;
+void CountEnd() { operations_ended++; }
+
+// Runs the callback of every widget below `group` (the menu items of a menu button) and
+// counts those that did not end at the one point.
+void RunEveryCallback(Fl_Group *group, std::string &missed)
+{
+    for (int i = 0; i < group->children(); i++) {
+        Fl_Widget *w = group->child(i);
+        const char *label = w->label() ? w->label() : "";
+        if (strcmp(label, "Quit") == 0 || strcmp(label, "Mix") == 0)
+            continue;   // they end the program or start the engine
+        const int before = operations_ended;
+        if (Fl_Menu_Button *menu = dynamic_cast<Fl_Menu_Button *>(w)) {
+            for (int k = 0; k < menu->size() - 1; k++) {
+                Fl_Menu_Item *item = const_cast<Fl_Menu_Item *>(&menu->menu()[k]);
+                if (!item->label() || !item->callback())
+                    continue;
+                const int at = operations_ended;
+                menu->picked(item);
+                if (operations_ended == at)
+                    missed += std::string(item->label()) + "; ";
+            }
+            continue;
+        }
+        if (w->callback() != Fl_Widget::default_callback) {
+            w->do_callback();
+            if (operations_ended == before)
+                missed += std::string(label) + "@" + std::to_string(w->x()) + "," + std::to_string(w->y()) + "; ";
+        }
+        if (Fl_Group *inner = dynamic_cast<Fl_Group *>(w))
+            if (!dynamic_cast<Fl_Spinner *>(w))
+                RunEveryCallback(inner, missed);
+    }
+}
+
+} // namespace
+
+// No callback of the seven windows bypasses the point where every operation ends.
+TEST(Undo, EveryCallbackEndsAtOnePoint)
+{
+    ScratchDir dir;
+    Fresh();
+    FollowEdits(CountEnd);
+    std::string missed;
+    for (Fl_Double_Window **window : windows)
+        RunEveryCallback(*window, missed);
+    EXPECT_EQ(missed, "");
+    EXPECT_GT(operations_ended, 200);
+    if (CH)
+        CH->hide();
+    for (Fl_Double_Window **window : windows)
+        if (*window != ControlWindow)
+            (*window)->hide();
 }
