@@ -14,7 +14,8 @@
 
 namespace {
 
-// Which refresh shows each table of the mix. The effect tables are walked from Effects.
+// Which refresh shows each table of the mix. The effect tables are walked from Effects;
+// PlayMode and DeviceName are shown by no window.
 const struct {
     const void *table;
     void (*refresh)();
