@@ -1,8 +1,14 @@
-// Widget and menu callbacks for operations that take no arguments. Each ends at EditEnded.
+// Widget, menu and chooser callbacks made from operations. Each runs the operation and then
+// ends at EditEnded, so no operation has to remember it; every callback of the windows is
+// registered through one of these.
 #pragma once
+#include <cstdint>
+
 #include "app/edit_end.h"
+class Fl_File_Chooser;
 class Fl_Widget;
 
+// Operations that take no arguments.
 template <void (*Operation)()>
 void Callback(Fl_Widget *widget, void *)
 {
@@ -16,4 +22,33 @@ void Callback(Fl_Widget *widget, void *)
 {
     Operation();
     EditEnded(widget);
+}
+
+// Operations of one of a row of widgets, whose number travels as the widget's user data.
+template <void (*Operation)(int)>
+void Callback(Fl_Widget *widget, void *number)
+{
+    Operation(int(intptr_t(number)));
+    EditEnded(widget);
+}
+
+inline void *NumberData(int number)
+{
+    return reinterpret_cast<void *>(intptr_t(number));
+}
+
+// Operations that read the widget and its user data themselves.
+template <void (*Operation)(Fl_Widget *, void *)>
+void Callback(Fl_Widget *widget, void *data)
+{
+    Operation(widget, data);
+    EditEnded(widget);
+}
+
+// The file chooser's callbacks; the chooser is no widget of a window.
+template <void (*Operation)(Fl_File_Chooser *, void *)>
+void Callback(Fl_File_Chooser *chooser, void *data)
+{
+    Operation(chooser, data);
+    EditEnded(nullptr);
 }

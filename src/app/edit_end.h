@@ -5,8 +5,13 @@
 class Fl_Widget;
 
 // `source` is the widget whose callback ran (for a menu item, its menu button), or nullptr.
+// Records what the operation changed as one undo step, lets every window show again the
+// tables that changed, then runs the followers.
 void EditEnded(Fl_Widget *source);
 
 // `refresh` runs after every operation (and after every undo and redo), in the order of
 // registration; it reads the state and shows what changed.
 void FollowEdits(void (*refresh)());
+
+// Runs the followers without recording anything (after an undo or redo).
+void RefreshFollowers();

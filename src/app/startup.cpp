@@ -3,6 +3,7 @@
 #include <FL/Fl_Window.H>
 
 #include "app/control.h"
+#include "app/undo.h"
 #include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
@@ -10,13 +11,17 @@
 #include "faders/faders.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"
+#include "state/undo_journal.h"
 
 namespace {
 
-// A focused text field would take Ctrl+M as a carriage return typed into its path or
-// command (and so into prefs.txt). Ctrl+M is the Mix shortcut: it goes to the shortcuts.
+// The undo and redo keys are taken first, in every window. A focused text field would take
+// Ctrl+M as a carriage return typed into its path or command (and so into prefs.txt).
+// Ctrl+M is the Mix shortcut: it goes to the shortcuts.
 int KeepCtrlMForMix(int event, Fl_Window *window)
 {
+    if (TakeUndoKey(event))
+        return 1;
     if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL) && Fl::event_key() == 'm' &&
         dynamic_cast<Fl_Input_ *>(Fl::focus()))
         return Fl::handle_(FL_SHORTCUT, window);
@@ -39,6 +44,7 @@ void StartUp()
     make_window7();
     make_window4();
     UpdateGUI();
+    JournalStart();
     Fl::event_dispatch(KeepCtrlMForMix);
     InstallSliderEntry();
 }

@@ -106,7 +106,7 @@ static void MakeSelectors()
         selector->down_box(FL_DOWN_BOX);
         selector->labelcolor(LABEL_COLOR);
         selector->value(s.on);
-        selector->callback(ChangetoSelected);
+        selector->callback(Callback<ChangetoSelected>);
         *s.widget = selector;
     }
 }
@@ -120,7 +120,7 @@ static void MakeSpinners()
         spinner->range(1, s.maximum);
         spinner->step(1);
         spinner->value(1);
-        spinner->callback(ChangeChannel);
+        spinner->callback(Callback<ChangeChannel>);
         *s.widget = spinner;
     }
 }
@@ -129,14 +129,14 @@ static void MakeBlockSliders(BlockId id)
 {
     const EffectBlock &block = EffectBlocks[id];
     for (int i = 0; i < Effects[block.effect].cells - 1; i++)
-        MakeEffectSlider(block.x + 1, block.sliders[i], EffectControlChanged, BlockData(id));
+        MakeEffectSlider(block.x + 1, block.sliders[i], Callback<EffectControlChanged>, BlockData(id));
 }
 
 static void MakeBlockToggle(BlockId id)
 {
     const EffectBlock &block = EffectBlocks[id];
     *block.toggle = MakeEffectToggle(block.x, block.y, TOGGLE_HEIGHT, block.label,
-                                     EffectControlChanged, BlockData(id));
+                                     Callback<EffectControlChanged>, BlockData(id));
 }
 
 static void MakeMixButton()

@@ -7,6 +7,7 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Output.H>
 
+#include "app/callback.h"
 #include "effects/matrix.h"
 #include "effects/matrix_layout.h"
 
@@ -91,7 +92,7 @@ static void MakeRow(const MatrixWindow &m, int row)
         button->labelcolor(LABEL_COLOR);
         button->align(FL_ALIGN_TOP);
         button->type(FL_TOGGLE_BUTTON);
-        button->callback(MatrixButtonClicked, const_cast<MatrixWindow *>(&m));
+        button->callback(Callback<MatrixButtonClicked>, const_cast<MatrixWindow *>(&m));
         *m.buttons[row][s] = button;
     }
     Fl_Value_Output *number = new Fl_Value_Output(20, y, 30, 18);
@@ -119,7 +120,7 @@ static Fl_Double_Window *MakeMatrixWindow(const MatrixWindow &m)
     bank->align(FL_ALIGN_TOP_LEFT);
     bank->textsize(12);
     bank->when(FL_WHEN_CHANGED);
-    bank->callback(MatrixBankChanged, const_cast<MatrixWindow *>(&m));
+    bank->callback(Callback<MatrixBankChanged>, const_cast<MatrixWindow *>(&m));
     *m.bank = bank;
 
     Fl_Box *heading = new Fl_Box(306, 26, 35, 16, m.heading);

@@ -4,6 +4,7 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Value_Slider.H>
 
+#include "app/callback.h"
 #include "effects/effects_layout.h"
 #include "effects/effects_window.h"
 #include "state/mix_state.h"
@@ -43,10 +44,10 @@ Fl_Double_Window *make_window7()
         void *block = BlockData(c.block);
         if (c.toggle) {
             *c.toggle = MakeEffectToggle(c.x, c.y, SHORT_TOGGLE_HEIGHT, c.label,
-                                         EffectControlChanged, block);
+                                         Callback<EffectControlChanged>, block);
         } else {
             SliderSpec row = {c.slider, c.label, c.y, c.minimum, c.maximum, c.step, c.start};
-            MakeEffectSlider(c.x, row, EffectControlChanged, block);
+            MakeEffectSlider(c.x, row, Callback<EffectControlChanged>, block);
         }
     }
     ReverbWindow->end();

@@ -132,10 +132,8 @@ void StoreNames()
         if (slot >= 0)
             CopyText(NameBuffer[slot], NAME_SIZE, (*NameStrip[k])->value());
     }
-    // The master's name is shown read-only and never stored from here.
-    RefreshEffectsName();
-    UpdateSubmix();
-    UpdateVCA();
+    // The master's name is shown read-only and never stored from here. The other windows
+    // show the names again in the refresh that ends the operation.
 }
 
 // ---- state to widgets ----

@@ -10,8 +10,6 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 
-#include <cstdint>
-
 #include "app/callback.h"
 #include "app/control.h"
 #include "faders/faders.h"
@@ -135,15 +133,9 @@ Widget *PlaceCell(Column column, int strip)
 }
 
 // The strip number travels as the widget's user data.
-template <void (*Operation)(int)>
-void StripCallback(Fl_Widget *, void *strip)
-{
-    Operation(int(intptr_t(strip)));
-}
-
 void *StripData(int strip)
 {
-    return reinterpret_cast<void *>(intptr_t(strip));
+    return NumberData(strip);
 }
 
 Fl_Button *MakeToggle(Column column, int strip, Fl_Color lit, Fl_Callback *callback)
@@ -221,7 +213,7 @@ Fl_Button *MakeBrowse(int strip)
 {
     Fl_Button *b = PlaceCell<Fl_Button>(BROWSE, strip);
     b->label("*");
-    b->callback(StripCallback<ChooseFile>, StripData(strip));
+    b->callback(Callback<ChooseFile>, StripData(strip));
     return b;
 }
 
@@ -241,14 +233,14 @@ void BuildStrip(int strip)
     *AutoStrip[k] = MakeToggle(AUTO, strip, AUTO_LIT, Callback<ChannelActiveToArray>);
     *VolumeStrip[k] = MakeVolume(strip);
     *OffsetStrip[k] = MakeValueField(OFFSET, strip, Callback<OffsetToArray>);
-    *RampStrip[k] = MakeValueField(RAMP, strip, StripCallback<RampToArray>);
+    *RampStrip[k] = MakeValueField(RAMP, strip, Callback<RampToArray>);
 
-    Fl_Value_Input *shape = MakeValueField(SHAPE, strip, StripCallback<ShapeToArray>);
+    Fl_Value_Input *shape = MakeValueField(SHAPE, strip, Callback<ShapeToArray>);
     shape->range(0.125, 8);
     shape->value(1);
     *ShapeStrip[k] = shape;
 
-    Fl_Value_Input *pan = MakeValueField(PAN, strip, StripCallback<PanToArray>);
+    Fl_Value_Input *pan = MakeValueField(PAN, strip, Callback<PanToArray>);
     pan->range(-100, 100);
     pan->step(1);
     pan->value(0);

@@ -1,4 +1,5 @@
 // The time index's own fields (active flag, cue name), the mix name, and the "Edit Index" menu.
+// The menu's edits are shown by the refresh of the changed tables that ends every operation.
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Input.H>
 
@@ -40,28 +41,10 @@ void UpdateMixName()
     MixNameInput->value(MixName);
 }
 
-namespace {
-
-// After an index edit the window shows the (unchanged) current index again. Cue name, names,
-// pan, solo and mute are not touched by the edits and need no refresh.
-void RefreshAfterIndexEdit()
-{
-    UpdateVolumes();
-    UpdateOffset();
-    UpdateRamp();
-    UpdateShape();
-    UpdateIndexActive();
-    UpdateChannelActive();
-    UpdateTime();
-}
-
-} // namespace
-
 void InsertIndex()
 {
     const int i = CurrentIndex();
     InsertIndexAt(i);
-    RefreshAfterIndexEdit();
     SetStatus("Inserted new index %i", i + 1);
 }
 
@@ -70,7 +53,6 @@ void RemoveIndex()
     const int i = CurrentIndex();
     ClearStatus();
     RemoveIndexAt(i);
-    RefreshAfterIndexEdit();
     SetStatus("Removed index %i", i + 1);
 }
 
@@ -78,6 +60,5 @@ void Propagate()
 {
     const int i = CurrentIndex();
     PropagateIndexAt(i);
-    RefreshAfterIndexEdit();
     SetStatus("Propagated index %i forward", i + 1);
 }

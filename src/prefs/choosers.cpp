@@ -3,6 +3,7 @@
 #include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Input.H>
 
+#include "app/callback.h"
 #include "effects/matrix.h"
 #include "faders/faders.h"
 #include "prefs/prefs.h"
@@ -38,12 +39,12 @@ const char *ClosingChoice(Fl_File_Chooser *chooser)
 
 void ChooseDirectory(int field)
 {
-    OpenChooser(field, Fl_File_Chooser::DIRECTORY, Set_Directory);
+    OpenChooser(field, Fl_File_Chooser::DIRECTORY, Callback<Set_Directory>);
 }
 
 void ChooseFile(int strip)
 {
-    OpenChooser(strip, Fl_File_Chooser::SINGLE, Set_File);
+    OpenChooser(strip, Fl_File_Chooser::SINGLE, Callback<Set_File>);
 }
 
 void Set_Directory(Fl_File_Chooser *chooser, void *)

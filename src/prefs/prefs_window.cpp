@@ -75,11 +75,11 @@ const PrefsControl prefs_controls[] = {
     {TEXT, Create<Fl_Input, &MixDirDisplay>, 17, 274, 193, 18, "Mix Directory", 0, 0, 0, 0, Callback<StoreMixDir>},
     {ROUND, Create<Fl_Round_Button, &monobutton>, 280, 240, 70, 15, "mono output", 0, 0, 0, 7, Callback<MonoToArray>},
     {TEXT, Create<Fl_Input, &LaunchDisplay>, 17, 184, 207, 18, "Launch Command", 0, 0, 0, 0, Callback<StoreLaunch>},
-    {BROWSE, Create<Fl_Button, &browseD1>, 212, 141, 14, 18, "*", 0, 0, 0, 0, cb_browseD<1>},
-    {BROWSE, Create<Fl_Button, &browseD2>, 212, 229, 14, 18, "*", 0, 0, 0, 0, cb_browseD<2>},
-    {BROWSE, Create<Fl_Button, &browseD3>, 212, 275, 14, 18, "*", 0, 0, 0, 0, cb_browseD<3>},
+    {BROWSE, Create<Fl_Button, &browseD1>, 212, 141, 14, 18, "*", 0, 0, 0, 0, Callback<cb_browseD<1>>},
+    {BROWSE, Create<Fl_Button, &browseD2>, 212, 229, 14, 18, "*", 0, 0, 0, 0, Callback<cb_browseD<2>>},
+    {BROWSE, Create<Fl_Button, &browseD3>, 212, 275, 14, 18, "*", 0, 0, 0, 0, Callback<cb_browseD<3>>},
     {SPINNER, Create<Fl_Spinner, &dither>, 334, 271, 40, 20, "Dither", 8, 1, 1, 0, Callback<DitherToArray>},
-    {SPINNER, Create<Fl_Spinner, &bgcolor>, 334, 341, 40, 20, "Color", 255, 1, 97, 0, cb_bgcolor},
+    {SPINNER, Create<Fl_Spinner, &bgcolor>, 334, 341, 40, 20, "Color", 255, 1, 97, 0, Callback<cb_bgcolor>},
 };
 
 // Value inputs and spinners share these settings but no base class that has them.

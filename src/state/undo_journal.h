@@ -1,0 +1,60 @@
+// The undo history of the mix. The mix is fixed-size global tables, so a step is found
+// without knowing what the operation did: after each finished operation the journal compares
+// the tables with a shadow copy, keeps the changed byte ranges (old and new bytes) as one
+// step and brings the shadow up to date. Undo writes a step's old bytes back, redo its new
+// bytes, so both are exact to the byte. GUI-free.
+#pragma once
+#include <cstddef>
+
+// How a table's elements are addressed, for the descriptions of the steps.
+enum TableShape {
+    PER_SLOT_AND_INDEX,   // slot-major automation: element slot * 512 + index
+    PER_INDEX,            // one element per time index
+    PER_SLOT,             // one element per slot
+    EFFECT_ROWS,          // one row of effect cells per slot
+    ROUTING,              // one row of 8 cells per channel
+    SCALAR,               // numbers without slot or index
+    TEXT,                 // a string buffer
+};
+
+struct JournalTable {
+    const char *name;     // how the status line names the table
+    void *address;
+    size_t size;
+    TableShape shape;
+};
+
+// Every table of the mix, once. Left out on purpose: the text buffer of a store or recall
+// (reserve_fbuff) and the status line (tbuffer), which are scratch; the slot the effects
+// window shows (CNL) and the field the chooser fills (BrowseNumber), which are views.
+extern const JournalTable JournalTables[];
+extern const int JOURNAL_TABLE_COUNT;
+// The bytes the journaled tables hold together.
+size_t JournaledStateSize();
+
+enum {
+    JOURNAL_STEPS = 10000,                 // steps kept at least
+    JOURNAL_BYTES = 64 * 1024 * 1024,      // memory the history may hold
+};
+
+// Empties the history and takes the current state as its starting point.
+void JournalStart();
+// Records what changed since the last record as one step, and returns whether anything did.
+// `run` names the widget whose consecutive changes form one step: when it equals the run of
+// the previous record and that record's step is still the newest, the changes join that
+// step. nullptr never joins. `operation` names the step in its description (a menu item), or
+// nullptr to name the table and the cue point or strip that changed.
+bool JournalRecord(const void *run, const char *operation);
+// Whether the table at `address` changed in the last record, for the windows' refreshes.
+bool JournalRecordChanged(const void *address);
+// Undo or redo one step and describe it ("volume, index 5, channel 13", "Recall All") in
+// `description`. False, with the description empty, at the end of the history.
+bool JournalUndo(char *description, int size);
+bool JournalRedo(char *description, int size);
+
+int JournalUndoCount();
+int JournalRedoCount();
+// Memory held by the history, in bytes.
+size_t JournalBytes();
+// Lowers the bounds (tests); JournalStart keeps them.
+void JournalSetLimits(size_t steps, size_t bytes);
