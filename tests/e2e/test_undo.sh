@@ -3,4 +3,4 @@
 # Ctrl+Shift+Z, for a typed pan, a Remove Index and a Recall All over edits.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$here/undo_session.sh" "$@"
+exec "$here/../on_screen.sh" 1280x1024x24 bash "$here/undo_session.sh" "$@"

@@ -4,26 +4,16 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 . "$here/mix_fixture.sh"
 
-# Waits up to 15 s until `test` succeeds.
-wait_until() {
-    for _ in $(seq 1 150); do
-        eval "$1" && return 0
-        sleep 0.1
-    done
-    return 1
-}
-
-stamp() { stat -c %y faders.txt 2>/dev/null || echo none; }
-
 # Ctrl+S (a shortcut of the control window $1), waiting until faders.txt (written last) is new.
 store() {
     local before
-    before=$(stamp)
+    before=$(inode_of faders.txt)
     press "$1" ctrl+s
-    wait_until '[ "$(stamp)" != "$before" ]' || fail "Ctrl+S did not store"
+    wait_replaced faders.txt "$before" || fail "Ctrl+S did not store"
 }
 
 visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
 
 # Raises window $1 above the others, opens its menu button at ($2, $3) and waits for the
 # menu to show.
@@ -32,7 +22,7 @@ open_menu() {
     count=$(visible_windows)
     xdotool windowraise "$1"
     xdotool mousemove --window "$1" "$2" "$3" click 1
-    wait_until '[ "$(visible_windows)" -gt "$count" ]' || fail "the menu did not open"
+    wait_for more_windows_than "$count" || fail "the menu did not open"
 }
 
 project=$(mktemp -d)
