@@ -28,6 +28,15 @@ int KeepCtrlMForMix(int event, Fl_Window *window)
     return Fl::handle_(event, window);
 }
 
+// An Escape that no widget takes closes the window it was typed in (the toolkit's
+// default): the control window would take the program with it, unsaved. Here no window of
+// the program closes on Escape; a dialog over them (the file chooser, modal) still
+// cancels on it, and closing a window through the window manager still hides it.
+int KeepWindowsOpenOnEscape(int event)
+{
+    return event == FL_SHORTCUT && Fl::event_key() == FL_Escape && !Fl::modal();
+}
+
 } // namespace
 
 // The state takes its defaults, the seven windows are built in their fixed order (only
@@ -47,4 +56,5 @@ void StartUp()
     JournalStart();
     Fl::event_dispatch(KeepCtrlMForMix);
     InstallSliderEntry();
+    Fl::add_handler(KeepWindowsOpenOnEscape);
 }

@@ -33,17 +33,38 @@ double ValueOf(Fl_Valuator *w) { return w->value(); }
 double ValueOf(Fl_Button *w) { return w->value(); }
 
 // A value that is no finite float (typed "nan", "inf" or 1e300) would reach the files as text
-// the engine cannot read, so it is not stored.
-void StoreValue(float &cell, double value)
+// the engine cannot read, so it is not stored. Returns whether it was.
+bool StoreValue(float &cell, double value)
 {
-    if (std::isfinite(value) && std::fabs(value) <= FLT_MAX)
-        cell = float(value);
+    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
+        return false;
+    cell = float(value);
+    return true;
 }
-void StoreValue(int &cell, double value) { cell = value != 0; }
+bool StoreValue(int &cell, double value)
+{
+    cell = value != 0;
+    return true;
+}
 
 void ShowValue(Fl_Spinner *w, double value) { w->value(value); w->redraw(); }
-void ShowValue(Fl_Valuator *w, double value) { w->value(value); }
 void ShowValue(Fl_Button *w, double value) { w->value(value != 0); }
+// The text is rewritten even when the value is the same: it may still hold a refused entry.
+void ShowValue(Fl_Value_Input *w, double value)
+{
+    w->value(value);
+    char text[128];
+    w->format(text);
+    w->input.value(text);
+}
+
+// A refused value does not stay on screen: the field shows what the mix holds.
+template <typename Widget, typename T>
+void StoreOrShowStored(Widget *w, T &cell)
+{
+    if (!StoreValue(cell, ValueOf(w)))
+        ShowValue(w, cell);
+}
 
 template <typename Widget, typename T, int N>
 void StoreColumn(Widget **const (&column)[N], T *table, int index)
@@ -52,7 +73,7 @@ void StoreColumn(Widget **const (&column)[N], T *table, int index)
     for (int k = 0; k < N; k++) {
         const int slot = StripSlot(k + 1, bank);
         if (slot >= 0)
-            StoreValue(table[TableCell(slot, index)], ValueOf(*column[k]));
+            StoreOrShowStored(*column[k], table[TableCell(slot, index)]);
     }
     ClearStatus();
 }
@@ -72,15 +93,19 @@ bool IsPan(double v) { return v >= -100 && v <= 100; }
 bool IsRamp(double v) { return v >= 0; }
 bool IsShape(double v) { return v > 0; }
 
-// Stores one strip's value when it passes `accepts` (NaN passes none of the tests).
+// Stores one strip's value when it passes `accepts` (NaN passes none of the tests); a refused
+// value gives way to the stored one.
 void StoreStrip(Fl_Value_Input **const (&column)[STRIP_COUNT], int strip, bool (*accepts)(double),
                 float *table, int index)
 {
     if (strip >= 1 && strip <= STRIP_COUNT) {
-        const double value = (*column[strip - 1])->value();
+        Fl_Value_Input *field = *column[strip - 1];
         const int slot = StripSlot(strip, CurrentBank());
-        if (slot >= 0 && accepts(value))
-            StoreValue(table[TableCell(slot, index)], value);
+        if (slot >= 0) {
+            float &cell = table[TableCell(slot, index)];
+            if (!accepts(field->value()) || !StoreValue(cell, field->value()))
+                ShowValue(field, cell);
+        }
     }
     ClearStatus();
 }
@@ -118,9 +143,9 @@ void PanToArray(int strip) { StoreStrip(PanStrip, strip, IsPan, Pan, PER_SLOT); 
 void StoreTime()
 {
     const int i = CurrentIndex();
-    StoreValue(IndexMin[i], GuiMin->value());
-    StoreValue(IndexSec[i], GuiSec->value());
-    StoreValue(IndexMsec[i], GuiMsec->value());
+    StoreOrShowStored(GuiMin, IndexMin[i]);
+    StoreOrShowStored(GuiSec, IndexSec[i]);
+    StoreOrShowStored(GuiMsec, IndexMsec[i]);
     ClearStatus();
 }
 
@@ -130,7 +155,7 @@ void StoreNames()
     for (int k = 0; k < STRIP_COUNT - 1; k++) {
         const int slot = StripSlot(k + 1, bank);
         if (slot >= 0)
-            CopyText(NameBuffer[slot], NAME_SIZE, (*NameStrip[k])->value());
+            CopyOneLine(NameBuffer[slot], NAME_SIZE, (*NameStrip[k])->value());
     }
     // The master's name is shown read-only and never stored from here. The other windows
     // show the names again in the refresh that ends the operation.

@@ -170,7 +170,10 @@ Fl_Spinner *MakeVolume(int strip)
     s->step(0.1);
     s->value(0);
     s->textfont(FL_HELVETICA_BOLD);
-    s->textsize(12);
+    // At size 12 in the input's usual frame "-144.0" would scroll and hide its sign: a thin
+    // frame and size 10 show every volume the spinner can hold whole, at the same 58 pixels.
+    s->textsize(10);
+    s->child(0)->box(FL_THIN_DOWN_BOX);
     s->when(FL_WHEN_CHANGED);
     s->callback(Callback<VolumeToArray>);
     return s;

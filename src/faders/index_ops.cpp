@@ -23,7 +23,7 @@ void UpdateIndexActive()
 // Text fields leave the status line alone. Longer texts are cut to fit their cells.
 void CueNameToArray()
 {
-    CopyText(CueNameBuffer[CurrentIndex()], CUE_SIZE, CueName->value());
+    CopyOneLine(CueNameBuffer[CurrentIndex()], CUE_SIZE, CueName->value());
 }
 
 void UpdateCueName()
@@ -33,7 +33,7 @@ void UpdateCueName()
 
 void StoreMixName()
 {
-    CopyText(MixName, NAME_SIZE, MixNameInput->value());
+    CopyOneLine(MixName, NAME_SIZE, MixNameInput->value());
 }
 
 void UpdateMixName()

@@ -209,10 +209,9 @@ static void ReadMixName(const char *text)
     TextLine line;
     if (!NextLine(&walk, &line))
         return;
-    int length = (int)(strcspn(line.text, "\r\n"));
-    if (length <= 3)
+    if (line.length <= 3)
         return;
-    FieldToText(Field{line.text, length}, MixName, NAME_SIZE);
+    FieldToText(Field{line.text, line.length}, MixName, NAME_SIZE);
 }
 
 static bool IsAutomationKey(const Field &key)

@@ -34,7 +34,7 @@ static int TextLength(const char *text, int size)
 // Line 1 of every faders text: the mix name, cut to its buffer.
 static void AppendMixNameLine(TextOut *out)
 {
-    AppendBytes(out, MixName, TextLength(MixName, NAME_SIZE));
+    AppendOneLine(out, MixName, TextLength(MixName, NAME_SIZE));
     AppendText(out, "\n");
 }
 
@@ -158,7 +158,7 @@ static void AppendEffectsOfSlot(TextOut *out, int slot, const EffectId *order)
 // ---- Routing, effects and reverb ------------------------------------------------------
 
 struct GroupKind {
-    const char *nameFormat;     // "subname\t%i\t%.*s\n"
+    const char *nameFormat;     // "subname\t%i\t", then the name
     const char *listFormat;     // "sub\t%i\t"
     const int *on;
     const int *assigned;
@@ -166,8 +166,8 @@ struct GroupKind {
 };
 
 static const GroupKind Groups[2] = {
-    {"subname\t%i\t%.*s\n", "sub\t%i\t", SubOn, SubAsn, SubmixSlot(1)},
-    {"vcaname\t%i\t%.*s\n", "VCA:\t%i\t", VcaOn, VcaAsn, VcaSlot(1)},
+    {"subname\t%i\t", "sub\t%i\t", SubOn, SubAsn, SubmixSlot(1)},
+    {"vcaname\t%i\t", "VCA:\t%i\t", VcaOn, VcaAsn, VcaSlot(1)},
 };
 
 static void AppendGroups(TextOut *out, const GroupKind &kind)
@@ -176,7 +176,9 @@ static void AppendGroups(TextOut *out, const GroupKind &kind)
         if (kind.on[n - 1] != 1)
             continue;
         const char *name = NameBuffer[kind.firstSlot + n - 1];
-        AppendFormat(out, kind.nameFormat, n, TextLength(name, NAME_SIZE), name);
+        AppendFormat(out, kind.nameFormat, n);
+        AppendOneLine(out, name, TextLength(name, NAME_SIZE));
+        AppendText(out, "\n");
         AppendFormat(out, kind.listFormat, n);
         const char *separator = "";
         for (int channel = 1; channel <= ROUTING_ROWS; channel++) {
@@ -282,8 +284,11 @@ static void AppendIndexBlock(TextOut *out, int index)
     AppendText(out, "\n");
     const char *cue = CueNameBuffer[index];
     int cueLength = TextLength(cue, CUE_SIZE);
-    if (cueLength >= 2)
-        AppendFormat(out, "\ncue\t%.*s\n", cueLength, cue);
+    if (cueLength >= 2) {
+        AppendText(out, "\ncue\t");
+        AppendOneLine(out, cue, cueLength);
+        AppendText(out, "\n");
+    }
     AppendText(out, "\nt");
     AppendValue(out, IndexMin[index], 0);
     AppendValue(out, IndexSec[index], 3);
@@ -322,6 +327,21 @@ int WriteFaderFile(const char *text)
     return SaveFaderText(text, length, "write") ? length : 0;
 }
 
+// After the scrub step the old file's foreign lines follow the mix-name line.
+static bool HasLinesAfterFirst(const char *text)
+{
+    const char *end = strchr(text, '\n');
+    return end && end[1];
+}
+
+// Appends the mix to the text in reserve_fbuff; true when the whole file fits its limit.
+static bool ComposedTextFits()
+{
+    if (!AppendBuffer(reserve_fbuff) || !VolumeDivavToText(reserve_fbuff))
+        return false;
+    return DiskSize(reserve_fbuff, (int)strlen(reserve_fbuff)) <= FADER_FILE_LIMIT;
+}
+
 bool StageWriteToFile()
 {
     int size = 0;
@@ -337,16 +357,22 @@ bool StageWriteToFile()
     default:
         break;
     }
-    bool fits = size != 0 ? ScrubEffects(reserve_fbuff) : true;
+    bool kept = size != 0 ? ScrubEffects(reserve_fbuff) : true;
     if (size == 0)
         StartWithMixName();
-    fits = fits && AppendBuffer(reserve_fbuff) && VolumeDivavToText(reserve_fbuff);
-    int length = (int)strlen(reserve_fbuff);
-    if (!fits || DiskSize(reserve_fbuff, length) > FADER_FILE_LIMIT) {
-        SetStatus("Could not write %s: the mix needs more than the %i bytes a file may hold",
-                  FADERS_FILE, FADER_FILE_LIMIT);
+    bool foreign = !kept || HasLinesAfterFirst(reserve_fbuff);
+    if (!kept || !ComposedTextFits()) {
+        // The reason names what is in the way: the mix alone, or the lines kept for it.
+        StartWithMixName();
+        if (foreign && ComposedTextFits())
+            SetStatus("Could not write %s: the foreign lines kept from the old file leave too "
+                      "little room for the mix", FADERS_FILE);
+        else
+            SetStatus("Could not write %s: the mix needs more than the %i bytes a file may hold",
+                      FADERS_FILE, FADER_FILE_LIMIT);
         return false;
     }
+    int length = (int)strlen(reserve_fbuff);
     if (!SaveFaderText(reserve_fbuff, length, "write"))
         return false;
     SetStatus("Wrote %i bytes to %s", length, FADERS_FILE);

@@ -49,7 +49,8 @@ static void AppendPrefLine(TextOut *out, const PrefLine &line)
         break;
     }
     case PREF_TEXT:
-        AppendFormat(out, "\t%.*s", (int)strnlen(line.text, line.count - 1), line.text);
+        AppendText(out, "\t");
+        AppendOneLine(out, line.text, (int)strnlen(line.text, line.count - 1));
         break;
     case PREF_INT:
     case PREF_WHOLE:

@@ -1,5 +1,5 @@
 // The three project files in the working directory: faders.txt, tracks.txt, prefs.txt.
-// GUI-free: every operation reports through the status line (app/status.h).
+// GUI-free: every operation reports through the status line (state/status_message.h).
 // The store operations return true only when the whole file was written.
 #pragma once
 

@@ -8,6 +8,7 @@
 #include <locale.h>
 
 #include "files/keywords.h"
+#include "state/mix_state.h"
 
 LineWalk StartLines(const char *text)
 {
@@ -19,19 +20,15 @@ bool NextLine(LineWalk *walk, TextLine *line)
     const char *start = walk->next;
     if (!start || !*start)
         return false;
-    const char *end = strchrnul(start, '\n');
+    // CR LF, a lone LF and a lone CR each end a line: a hand-edited file may mix them.
+    const char *end = start + strcspn(start, "\r\n");
     line->text = start;
     line->length = (int)(end - start);
-    if (line->length > 0 && start[line->length - 1] == '\r')
-        line->length--;
     line->number = ++walk->number;
+    if (end[0] == '\r' && end[1] == '\n')
+        end++;
     walk->next = *end ? end + 1 : end;
     return true;
-}
-
-static bool IsFieldEnd(char c)
-{
-    return c == '\t' || c == '\r' || c == '\n';
 }
 
 Field LineKey(const TextLine &line)
@@ -53,26 +50,19 @@ Field NextField(FieldWalk *walk)
     while (p < walk->end && *p == '\t')
         p++;
     const char *start = p;
-    while (p < walk->end && !IsFieldEnd(*p))
+    while (p < walk->end && *p != '\t')
         p++;
     Field field{start, (int)(p - start)};
-    // One tab closes the field; a CR closes the line's fields.
-    if (p < walk->end && *p == '\t')
-        p++;
-    else
-        p = walk->end;
-    walk->pos = p;
+    // One tab closes the field.
+    walk->pos = p < walk->end ? p + 1 : p;
     return field;
 }
 
 Field RestOfLine(FieldWalk *walk)
 {
     const char *start = walk->pos;
-    const char *p = start;
-    while (p < walk->end && *p != '\r')
-        p++;
     walk->pos = walk->end;
-    return Field{start, (int)(p - start)};
+    return Field{start, (int)(walk->end - start)};
 }
 
 // Numbers are short: a longer field is cut, which keeps its leading number intact
@@ -115,11 +105,7 @@ int FieldToInt(const Field &field)
 
 void FieldToText(const Field &field, char *dest, int size)
 {
-    if (size <= 0)
-        return;
-    int length = field.length < size - 1 ? field.length : size - 1;
-    memcpy(dest, field.text, length);
-    dest[length] = 0;
+    CopyOneLine(dest, size, field.text, field.length);
 }
 
 bool AppendForeignLines(TextOut *out, const char *text, FirstLineRule rule)

@@ -1,6 +1,6 @@
 // The line and field walk shared by every reader of the project files.
 //
-// A text ends at its terminating zero. Lines end in LF or CR LF. The first field of a
+// A text ends at its terminating zero. Lines end in CR LF, LF or CR. The first field of a
 // line is its first run of characters that are neither tab, CR nor LF, leading tabs
 // skipped; it is the line's key. Inner fields follow, separated by tabs; the last field
 // a reader asks for is the rest of the line, tabs included. Fields a line lacks are empty.
@@ -15,7 +15,7 @@ struct Field {
 
 struct TextLine {
     const char *text;   // first character of the line
-    int length;         // without the CR LF or LF
+    int length;         // without its line end
     int number;         // 1 for the first line
 };
 
@@ -45,9 +45,9 @@ struct FieldWalk {
     const char *end;
 };
 FieldWalk FieldsAfterKey(const TextLine &line);
-// An inner field: leading tabs skipped, up to the next tab or CR.
+// An inner field: leading tabs skipped, up to the next tab.
 Field NextField(FieldWalk *walk);
-// The last field: the rest of the line up to a CR, tabs included.
+// The last field: the rest of the line, tabs included.
 Field RestOfLine(FieldWalk *walk);
 
 // Numbers of fields, with the C conventions whatever the locale. Leading white space

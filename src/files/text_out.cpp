@@ -8,6 +8,8 @@
 #include <cstring>
 #include <locale.h>
 
+#include "state/mix_state.h"
+
 TextOut StartText(char *buffer, int capacity)
 {
     buffer[0] = 0;
@@ -19,6 +21,16 @@ TextOut ContinueText(char *buffer, int capacity)
     int length = (int)strnlen(buffer, capacity - 1);
     buffer[length] = 0;
     return TextOut{buffer, capacity, length, false};
+}
+
+void AppendOneLine(TextOut *out, const char *text, int length)
+{
+    int start = out->length;
+    AppendBytes(out, text, length);
+    if (out->overflow)
+        return;
+    for (int i = start; i < out->length; i++)
+        out->text[i] = OnOneLine(out->text[i]);
 }
 
 locale_t CNumberLocale()

@@ -33,6 +33,9 @@ inline void AppendText(TextOut *out, const char *text)
 {
     AppendBytes(out, text, (int)strlen(text));
 }
+// A text of the state as the field of one line: a CR or LF in it is written as a space,
+// so it can never split its line.
+void AppendOneLine(TextOut *out, const char *text, int length);
 // The same text as printf's "%i".
 void AppendInt(TextOut *out, int value);
 // The same text as printf's "%.<decimals>f" for a float, decimals 0 to 3, without

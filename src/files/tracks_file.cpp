@@ -42,8 +42,9 @@ int ComposeTracksText(char *text)
             CopyText(name, NAME_SIZE, EMPTY_NAME);
             MuteArray[slot] = 1;
         }
-        AppendFormat(&out, "%i %.*s %s\n", c, (int)strnlen(name, NAME_SIZE - 1), name,
-                     TrackMarker(slot));
+        AppendFormat(&out, "%i ", c);
+        AppendOneLine(&out, name, (int)strnlen(name, NAME_SIZE - 1));
+        AppendFormat(&out, " %s\n", TrackMarker(slot));
     }
     AppendText(&out, "end\n");
     return out.length;
@@ -64,12 +65,12 @@ static bool LineIs(const TextLine &line, const char *word)
     return line.length == length && memcmp(line.text, word, length) == 0;
 }
 
-static bool IsBlank(const TextLine &line)
+// Trailing spaces and tabs of a hand-edited line belong to no field.
+static TextLine Trimmed(TextLine line)
 {
-    for (int i = 0; i < line.length; i++)
-        if (line.text[i] != ' ' && line.text[i] != '\t' && line.text[i] != '\r')
-            return false;
-    return true;
+    while (line.length > 0 && (line.text[line.length - 1] == ' ' || line.text[line.length - 1] == '\t'))
+        line.length--;
+    return line;
 }
 
 // Records start after a line that is exactly "begin", if the text has one: a header
@@ -79,7 +80,7 @@ static const char *FirstRecordLine(const char *text)
     LineWalk walk = StartLines(text);
     TextLine line;
     while (NextLine(&walk, &line))
-        if (LineIs(line, "begin"))
+        if (LineIs(Trimmed(line), "begin"))
             return walk.next;
     return text;
 }
@@ -121,9 +122,10 @@ void ReadTracksText(const char *text)
     TextLine line;
     int channel = 1;
     while (channel <= CHANNEL_COUNT && NextLine(&walk, &line)) {
+        line = Trimmed(line);
         if (LineIs(line, "end"))
             return;
-        if (IsBlank(line))
+        if (line.length == 0)
             continue;
         ReadTrackRecord(line, ChannelSlot(channel));
         channel++;

@@ -1,10 +1,12 @@
 // The file and directory choosers behind the "*" buttons. One chooser is created on
 // the first click and reused afterwards; BrowseNumber says which field it fills.
+#include <FL/Fl.H>
 #include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Input.H>
 
 #include "app/callback.h"
 #include "effects/matrix.h"
+#include "faders/bank.h"
 #include "faders/faders.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"
@@ -13,8 +15,8 @@ Fl_File_Chooser *CH;
 
 namespace {
 
-const int STRIPS_PER_BANK = 10;
-
+// Each opening starts as a new chooser would: on the working directory, nothing chosen
+// (the rescan clears the name and selection of the last choice and sets OK for the type).
 void OpenChooser(int field, int type, void (*chosen)(Fl_File_Chooser *, void *))
 {
     BrowseNumber = field;
@@ -22,15 +24,23 @@ void OpenChooser(int field, int type, void (*chosen)(Fl_File_Chooser *, void *))
         CH = new Fl_File_Chooser(".", 0, type, 0);
     CH->type(type);
     CH->directory(".");
+    CH->rescan();
     CH->callback(chosen);
     CH->show();
 }
 
-// The chooser also reports selections made while it is still open; only a choice
-// that closed it (OK or a double click) counts.
-const char *ClosingChoice(Fl_File_Chooser *chooser)
+bool IsReturnKey()
 {
-    if (!chooser || chooser->shown())
+    const int event = Fl::event(), key = Fl::event_key();
+    return (event == FL_KEYBOARD || event == FL_SHORTCUT) && (key == FL_Enter || key == FL_KP_Enter);
+}
+
+// The chooser also reports selections made while it is still open. A choice either
+// closed it (OK, a double click) or was confirmed with Return, which the chooser
+// reports before it closes. Cancel and closing the window leave no value.
+const char *ConfirmedChoice(Fl_File_Chooser *chooser)
+{
+    if (!chooser || (chooser->shown() && !IsReturnKey()))
         return 0;
     return chooser->value(1);
 }
@@ -49,13 +59,13 @@ void ChooseFile(int strip)
 
 void Set_Directory(Fl_File_Chooser *chooser, void *)
 {
-    if (ClosingChoice(chooser))
+    if (ConfirmedChoice(chooser))
         SetChosenDirectory(chooser->directory());
 }
 
 void Set_File(Fl_File_Chooser *chooser, void *)
 {
-    if (const char *file = ClosingChoice(chooser))
+    if (const char *file = ConfirmedChoice(chooser))
         SetChosenFile(file);
 }
 
@@ -67,19 +77,20 @@ void SetChosenDirectory(const char *directory)
     if (BrowseNumber < 1 || BrowseNumber > 3 || !directory)
         return;
     const Field &field = fields[BrowseNumber - 1];
-    CopyText(field.text, PATH_SIZE, directory);
+    CopyOneLine(field.text, PATH_SIZE, directory);
     (*field.display)->value(field.text);
 }
 
-// Names channel (Bank - 1) x 10 + BrowseNumber after the file and shows the name everywhere.
+// Names the channel of strip BrowseNumber in the shown bank after the file and shows the
+// name everywhere.
 void SetChosenFile(const char *file)
 {
-    if (BrowseNumber < 1 || BrowseNumber > STRIPS_PER_BANK || !file)
+    if (BrowseNumber < 1 || BrowseNumber > CHANNEL_STRIPS || !file)
         return;
-    int channel = (CurrentBank() - 1) * STRIPS_PER_BANK + BrowseNumber;
-    if (channel < 1 || channel > CHANNEL_COUNT)
+    const int slot = StripSlot(BrowseNumber, CurrentBank());
+    if (slot < 0)
         return;
-    CopyText(NameBuffer[ChannelSlot(channel)], NAME_SIZE, file);
+    CopyOneLine(NameBuffer[slot], NAME_SIZE, file);
     UpdateNames();
     UpdateSubmix();
     UpdateVCA();

@@ -78,10 +78,10 @@ void DitherToArray()
 }
 
 // Text fields are cut to fit their buffers; the status line is left as it is.
-void StorePath() { CopyText(Path, PATH_SIZE, PathDisplay->value()); }
-void StoreWaveDir() { CopyText(WavDirName, PATH_SIZE, WavDirDisplay->value()); }
-void StoreMixDir() { CopyText(MixDirName, PATH_SIZE, MixDirDisplay->value()); }
-void StoreLaunch() { CopyText(LaunchCommand, PATH_SIZE, LaunchDisplay->value()); }
+void StorePath() { CopyOneLine(Path, PATH_SIZE, PathDisplay->value()); }
+void StoreWaveDir() { CopyOneLine(WavDirName, PATH_SIZE, WavDirDisplay->value()); }
+void StoreMixDir() { CopyOneLine(MixDirName, PATH_SIZE, MixDirDisplay->value()); }
+void StoreLaunch() { CopyOneLine(LaunchCommand, PATH_SIZE, LaunchDisplay->value()); }
 
 void SetColor()
 {
@@ -97,9 +97,12 @@ void SetColor()
     }
 }
 
+// A colour typed or spun is a numeric edit: it clears the status line (the refresh that
+// also applies the colour does not).
 void cb_bgcolor(Fl_Widget *, void *)
 {
     SetColor();
+    ClearStatus();
 }
 
 void UpdatePreferences()

@@ -98,10 +98,11 @@ void BuildPrefsControl(const PrefsControl &row)
     widget->callback(row.callback);
     if (row.colour)
         widget->color(row.colour);
-    if (row.kind != MIX && row.kind != BROWSE) {
+    // The "*" buttons keep the toolkit's label; "Mix" its label colour.
+    if (row.kind != BROWSE)
         widget->labelsize(12);
+    if (row.kind != MIX && row.kind != BROWSE)
         widget->labelcolor(215);
-    }
     switch (row.kind) {
     case ROUND: {
         Fl_Button *button = static_cast<Fl_Button *>(widget);

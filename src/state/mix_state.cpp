@@ -80,6 +80,24 @@ void CopyText(char *dest, int size, const char *text)
     snprintf(dest, size, "%s", text ? text : "");
 }
 
+void CopyOneLine(char *dest, int size, const char *text, int length)
+{
+    if (size <= 0)
+        return;
+    int count = length < size - 1 ? length : size - 1;
+    for (int i = 0; i < count; i++)
+        dest[i] = OnOneLine(text[i]);
+    dest[count] = 0;
+}
+
+void CopyOneLine(char *dest, int size, const char *text)
+{
+    if (size <= 0)
+        return;
+    text = text ? text : "";
+    CopyOneLine(dest, size, text, (int)strnlen(text, size - 1));
+}
+
 template <typename T, int N>
 static void Fill(T (&table)[N], T value)
 {

@@ -112,3 +112,12 @@ void ClearInternalArrays();
 
 // Copies text into a fixed buffer, cut to fit and always terminated.
 void CopyText(char *dest, int size, const char *text);
+
+// Every text of the state (names, cue names, the mix name, paths, the launch command)
+// stands on one line of a project file, so it holds no line break: a CR or LF that is
+// typed, pasted, chosen or read is kept as a space.
+inline char OnOneLine(char c) { return c == '\r' || c == '\n' ? ' ' : c; }
+// CopyText for such a text.
+void CopyOneLine(char *dest, int size, const char *text);
+// The same for the first `length` bytes of `text`, which needs no terminator.
+void CopyOneLine(char *dest, int size, const char *text, int length);

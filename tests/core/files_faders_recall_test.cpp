@@ -121,6 +121,29 @@ TEST_F(FadersRecall, SlotsAndNumbering)
     EXPECT_EQ(Ramp[Cell(7, 3)], 0.0f);
 }
 
+TEST_F(FadersRecall, ALoneCrEndsALineWhereverItStands)
+{
+    // A hand-edited line ends in a CR alone in the middle of a CR LF file: the pan after it
+    // is its own line.
+    Parse("mix name\r\n\r\ncomp\tM\t-10.0\t10.0\t100.0\t1.5\rp\t2\t-30\r\nend\r\n");
+    EXPECT_EQ(Pcomp[MasterSlot()][4], 1.5f);
+    EXPECT_EQ(Pan[2], -30.0f);
+
+    // A file with CR-only line ends reads in full.
+    ClearInternalArrays();
+    Parse("old style\rsub\t1\t3,4\rrev\t5\t-12.0\r\rcue\tIntro\r\rt\t0\t2.500\t0\rv\t3\t-4.00\r"
+          "rmp\t1.000\rsubmu\t1\rend\rp\t9\t50\r");
+    EXPECT_STREQ(MixName, "old style");
+    EXPECT_EQ(SubAsn[RouteCell(4, 1)], 1);
+    EXPECT_EQ(Prev[5][1], -12.0f);
+    EXPECT_STREQ(CueNameBuffer[0], "Intro");
+    EXPECT_EQ(IndexSec[0], 2.5f);
+    EXPECT_EQ(Volume[Cell(3, 0)], -4.0f);
+    EXPECT_EQ(Ramp[Cell(3, 0)], 1.0f);
+    EXPECT_EQ(MuteArray[SubmixSlot(1)], 1);
+    EXPECT_EQ(Pan[9], 0.0f) << "lines after end are not read";
+}
+
 TEST_F(FadersRecall, Routing)
 {
     std::string out = Parse("mix name\nsub\t9\t1,2\nsub\t2\t5,200,0\nvcaname\t3\tDrums\tand more\n"

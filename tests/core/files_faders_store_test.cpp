@@ -220,6 +220,37 @@ TEST_F(FadersStore, ForeignLinesCarriedWhole)
     EXPECT_EQ(text.rfind("MixFilename\n\txfade\t2\n" + longLine + "\n\n", 0), 0u);
     EXPECT_EQ(text.find("later"), std::string::npos);
     EXPECT_EQ(text.find("pre\t"), std::string::npos);
+
+    // A lone CR ends a foreign line as CR LF and LF do: the line is kept up to it and
+    // written back with CR LF, and the key line after it is not glued to it.
+    WriteDisk("faders.txt", "name\r\nnote\tkept\rp\t2\t-30\r\nold\tmac\rend\r");
+    ASSERT_TRUE(StageWriteToFile());
+    EXPECT_EQ(std::string(reserve_fbuff).rfind("MixFilename\nnote\tkept\nold\tmac\n\n", 0), 0u);
+    EXPECT_EQ(ReadDisk("faders.txt").rfind("MixFilename\r\nnote\tkept\r\nold\tmac\r\n\r\n", 0), 0u);
+}
+
+TEST_F(FadersStore, LineBreaksInTextsAreWrittenAsSpaces)
+{
+    // Texts set without passing an entry point (a table edited directly) still cannot split
+    // their lines: a cue "x" LF "end" would end the recall early.
+    CopyText(MixName, NAME_SIZE, "two\nlines");
+    SubOn[0] = 1;
+    CopyText(NameBuffer[SubmixSlot(1)], NAME_SIZE, "Drums\r\nbus");
+    CopyText(CueNameBuffer[0], CUE_SIZE, "x\nend");
+    IndexActiveArray[1] = 1;
+    ChanActive[Cell(4, 1)] = 1;
+    Volume[Cell(4, 1)] = -7;
+    ASSERT_TRUE(StageWriteToFile());
+    std::string text = reserve_fbuff;
+    EXPECT_EQ(text.rfind("two lines\n", 0), 0u);
+    EXPECT_NE(text.find("\nsubname\t1\tDrums  bus\n"), std::string::npos);
+    EXPECT_NE(text.find("\ncue\tx end\n"), std::string::npos);
+
+    ClearInternalArrays();
+    RecallFaderFile();
+    EXPECT_STREQ(MixName, "two lines");
+    EXPECT_STREQ(CueNameBuffer[0], "x end");
+    EXPECT_EQ(Volume[Cell(4, 1)], -7.0f) << "the block after the cue was read";
 }
 
 // ---- Failures: the old file survives, the status line says why ----------------------
@@ -282,6 +313,33 @@ TEST_F(FadersStore, TooLargeMixIsRefused)
     EXPECT_FALSE(StageWriteToFile());
     EXPECT_STREQ(tbuffer, "Could not write faders.txt: the mix needs more than the 262143 bytes a file may hold");
     EXPECT_EQ(ReadDisk("faders.txt"), old);
+}
+
+TEST_F(FadersStore, RefusalForTheOldFileSaysWhatIsInTheWay)
+{
+    // The foreign lines alone nearly fill a file: the small mix does not fit beside them.
+    std::string foreign;
+    while (foreign.size() < 261500)
+        foreign += "engine\t" + std::string(90, 'f') + "\r\n";
+    const std::string old = "old mix\r\n" + foreign + "end\r\n";
+    WriteDisk("faders.txt", old);
+    for (int index = 0; index < 40; index++) {
+        IndexActiveArray[index] = 1;
+        ChanActive[Cell(1, index)] = 1;
+    }
+    EXPECT_FALSE(StageWriteToFile());
+    EXPECT_STREQ(tbuffer, "Could not write faders.txt: the foreign lines kept from the old file "
+                          "leave too little room for the mix");
+    EXPECT_EQ(ReadDisk("faders.txt"), old);
+
+    // An old file too large to read whole is named as such.
+    const std::string huge = "old mix\r\n" + std::string(FADER_TEXT_SIZE, 'x') + "\r\nend\r\n";
+    WriteDisk("faders.txt", huge);
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(StageWriteToFile());
+    testing::internal::GetCapturedStdout();
+    EXPECT_STREQ(tbuffer, "Could not write faders.txt: the old file is larger than 262143 bytes");
+    EXPECT_EQ(ReadDisk("faders.txt"), huge);
 }
 
 // Runs `body` in a child process that has dropped to the unprivileged user "nobody", so

@@ -119,11 +119,20 @@ TEST_F(FileLayer, LinesAndFields)
     ASSERT_TRUE(NextLine(&walk, &line));
     EXPECT_EQ(LineKey(line).length, 0);
     ASSERT_TRUE(NextLine(&walk, &line));
-    EXPECT_TRUE(KeyIs(LineKey(line), "short"));        // a lone CR ends the fields
-    fields = FieldsAfterKey(line);
-    EXPECT_EQ(S(RestOfLine(&fields)), "");
+    EXPECT_EQ(std::string(line.text, line.length), "short");   // a lone CR ends a line
+    ASSERT_TRUE(NextLine(&walk, &line));
+    EXPECT_EQ(std::string(line.text, line.length), "tail");
     ASSERT_TRUE(NextLine(&walk, &line));
     EXPECT_EQ(std::string(line.text, line.length), "last");
+    EXPECT_EQ(line.number, 6);
+    EXPECT_FALSE(NextLine(&walk, &line));
+
+    // CR-only line ends, and a CR before a CR LF (an empty line between them).
+    walk = StartLines("one\rtwo\r\r\nfour\r");
+    for (const char *expected : {"one", "two", "", "four"}) {
+        ASSERT_TRUE(NextLine(&walk, &line));
+        EXPECT_EQ(std::string(line.text, line.length), expected);
+    }
     EXPECT_FALSE(NextLine(&walk, &line));
 }
 

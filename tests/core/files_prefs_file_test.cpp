@@ -157,6 +157,23 @@ TEST_F(PrefsFile, ReaderTakesKeysFromFirstFieldOnly)
     EXPECT_EQ(PreviewOn, 1);
 }
 
+TEST_F(PrefsFile, LoneCrLineEndsAndLineBreaksInTexts)
+{
+    ASSERT_TRUE(Recall("pre\ton\rpath\t/opt/engine/\rgain\t2\routbits\t16\r\nlaunch\tgo\rend\r"));
+    EXPECT_EQ(PreviewOn, 1);
+    EXPECT_STREQ(Path, "/opt/engine/");
+    EXPECT_EQ(OutbitsStore, 16);
+    EXPECT_STREQ(LaunchCommand, "go");
+
+    // The foreign line is carried up to its lone CR and written back with CR LF; a CR or
+    // LF left in a path or the launch command is written as a space.
+    CopyText(WavDirName, PATH_SIZE, "/takes\nday 2");
+    CopyText(LaunchCommand, PATH_SIZE, "render\r--fast");
+    std::string text = Stored();
+    EXPECT_NE(text.find("\r\nwavdir\t/takes day 2\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\nlaunch\trender --fast\r\ngain\t2\r\nend\r\n"), std::string::npos);
+}
+
 TEST_F(PrefsFile, ForeignLinesCarriedOver)
 {
     WriteDisk("prefs.txt", "engine\tfast\r\npre\ton\r\n\r\ngain\t2\r\noname\tX\r\n\tmono\r\n"

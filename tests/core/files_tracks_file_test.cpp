@@ -121,6 +121,39 @@ TEST_F(TracksFile, ReaderTakesNamesAsWritten)
     EXPECT_EQ(NameOf(4), "") << "nothing after the end line";
 }
 
+TEST_F(TracksFile, HandEditedLineEndsAndBreaksInNames)
+{
+    // Trailing spaces and tabs are no part of a record; "end " still ends the records;
+    // a lone CR ends a line.
+    ASSERT_TRUE(Recall("1 Kick + \r\n2 Snare ++\t\r\n3 Bass off\r4 Vox +\rend \r\n5 Late +\r\n"));
+    EXPECT_EQ(NameOf(1), "Kick");
+    EXPECT_EQ(MuteArray[1], 0);
+    EXPECT_EQ(NameOf(2), "Snare");
+    EXPECT_EQ(SoloArray[2], 1);
+    EXPECT_EQ(NameOf(3), "Bass");
+    EXPECT_EQ(MuteArray[3], 1);
+    EXPECT_EQ(NameOf(4), "Vox");
+    EXPECT_EQ(NameOf(5), "") << "the end line ended the records";
+
+    // A line break inside a name is written as a space: the channels after it keep
+    // their own names and switches.
+    ClearInternalArrays();
+    Name(1, "Kick\nin");
+    Name(2, "Snare\rtop");
+    Name(3, "Bass");
+    MuteArray[3] = 1;
+    Name(4, "Vox");
+    ASSERT_TRUE(WriteTracksFile());
+    EXPECT_EQ(ReadDisk("tracks.txt"), "1 Kick in +\r\n2 Snare top +\r\n3 Bass off\r\n4 Vox +\r\nend\r\n");
+    ClearInternalArrays();
+    ASSERT_TRUE(RecallTracksFile());
+    EXPECT_EQ(NameOf(2), "Snare top");
+    EXPECT_EQ(MuteArray[2], 0);
+    EXPECT_EQ(NameOf(3), "Bass");
+    EXPECT_EQ(MuteArray[3], 1);
+    EXPECT_EQ(NameOf(4), "Vox");
+}
+
 TEST_F(TracksFile, ReaderOnlySetsWhatTheFileSays)
 {
     Name(3, "Old");

@@ -92,4 +92,12 @@ TEST(MixState, CopyTextCutsToFit)
     EXPECT_EQ(strlen(cue), 63u);
     CopyText(cue, sizeof cue, "50%");
     EXPECT_STREQ(cue, "50%");
+
+    // Texts of the state never hold a line break.
+    CopyOneLine(cue, sizeof cue, "x\nend\r\nmore");
+    EXPECT_STREQ(cue, "x end  more");
+    CopyOneLine(cue, sizeof cue, long_text.c_str());
+    EXPECT_EQ(strlen(cue), 63u);
+    CopyOneLine(cue, 4, "a\rbcdef", 7);
+    EXPECT_STREQ(cue, "a b");
 }

@@ -15,6 +15,7 @@
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
 #include "faders/faders.h"
+#include "faders/faders_widgets.h"
 #include "gui_harness.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"
@@ -135,4 +136,62 @@ TEST(ControlWindow, ShowPrefsRefreshesTheFieldsFirst)
     EXPECT_EQ(outbits24button->value(), 0);
     EXPECT_STREQ(PathDisplay->value(), "/opt/engine/");
     HidePrefs();
+}
+
+namespace {
+
+// A key pressed in `window`, dispatched as the toolkit dispatches it.
+void PressKey(Fl_Window *window, int key)
+{
+    Fl::e_keysym = key;
+    Fl::e_text = const_cast<char *>(key == FL_Escape ? "\033" : "");
+    Fl::e_length = key == FL_Escape ? 1 : 0;
+    Fl::e_state = 0;
+    Fl::handle(FL_KEYBOARD, window);
+}
+
+// A field that takes Escape for itself, as an entry does that Escape closes.
+struct EscapeTaker : Fl_Input {
+    int escapes = 0;
+    EscapeTaker() : Fl_Input(10, 10, 80, 20) {}
+    int handle(int event) override
+    {
+        if (event == FL_KEYBOARD && Fl::event_key() == FL_Escape) {
+            escapes++;
+            return 1;
+        }
+        return Fl_Input::handle(event);
+    }
+};
+
+} // namespace
+
+TEST(ControlWindow, EscapeClosesNoWindowButTheWindowManagerDoes)
+{
+    StartVeltrane();
+    FadersWindow->show();
+    PumpEvents();
+    Fl::focus(nullptr);
+    PressKey(ControlWindow, FL_Escape);
+    EXPECT_TRUE(ControlWindow->shown()) << "Escape in the control window";
+    Fl::focus(CueName);
+    PressKey(FadersWindow, FL_Escape);
+    EXPECT_TRUE(FadersWindow->shown()) << "Escape in a text field of the faders window";
+
+    // A widget that wants Escape still gets it.
+    Fl_Double_Window other(100, 40);
+    EscapeTaker *entry = new EscapeTaker;
+    other.end();
+    other.show();
+    PumpEvents();
+    Fl::focus(entry);
+    PressKey(&other, FL_Escape);
+    EXPECT_EQ(entry->escapes, 1);
+    other.hide();
+
+    // Closing through the window manager hides the window.
+    Fl::handle(FL_CLOSE, FadersWindow);
+    EXPECT_FALSE(FadersWindow->shown());
+    EXPECT_TRUE(ControlWindow->shown());
+    PumpEvents();
 }

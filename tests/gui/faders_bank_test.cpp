@@ -199,16 +199,20 @@ TEST(FadersBank, TypedPanRampAndShapeArePassedThroughTheirTests)
     EXPECT_FLOAT_EQ(Pan[ch], -100);
     Type(pan1, "150");
     EXPECT_FLOAT_EQ(Pan[ch], -100);
-    EXPECT_DOUBLE_EQ(pan1->value(), 150);   // the field keeps what was typed
+    // A refused value gives way to the stored one at once: the screen shows the mix.
+    EXPECT_DOUBLE_EQ(pan1->value(), -100);
+    EXPECT_STREQ(pan1->input.value(), "-100");
 
     Type(ramp1, "2.5");
     Type(ramp1, "0");
     EXPECT_FLOAT_EQ(Ramp[Cell(ch, i)], 0);
     Type(ramp1, "-1");
     EXPECT_FLOAT_EQ(Ramp[Cell(ch, i)], 0);
+    EXPECT_STREQ(ramp1->input.value(), "0");
 
     Type(shape1, "0");
     EXPECT_FLOAT_EQ(Shape[Cell(ch, i)], 1);
+    EXPECT_STREQ(shape1->input.value(), "1");
     Type(shape1, "20");
     EXPECT_FLOAT_EQ(Shape[Cell(ch, i)], 20);
 
@@ -222,6 +226,10 @@ TEST(FadersBank, TypedPanRampAndShapeArePassedThroughTheirTests)
     Type(GuiSec, "nan");
     EXPECT_FLOAT_EQ(Offset[Cell(ch + 1, i)], 0.5);
     EXPECT_FLOAT_EQ(IndexSec[i], 0);
+    EXPECT_STREQ(shape1->input.value(), "20");
+    EXPECT_STREQ(ramp1->input.value(), "0");
+    EXPECT_STREQ(ofs2->input.value(), "0.5");
+    EXPECT_STREQ(GuiSec->input.value(), "0");
 
     // Master and group strips; strip numbers outside 1..13 store nothing.
     Type(pan13, "-40");

@@ -229,6 +229,17 @@ TEST(FadersIndex, ActiveFlagCueNameAndMixNameReachTheState)
     UpdateGUI();
     EXPECT_STREQ(MixNameInput->value(), "Recalled");
     EXPECT_EQ(std::string(CueName->value()), longCue.substr(0, CUE_SIZE - 1));
+
+    // Pasted line breaks are kept as spaces: no text of the state can split its line.
+    CueName->value("x\nend");
+    CueName->do_callback();
+    EXPECT_STREQ(CueNameBuffer[3], "x end");
+    MixNameInput->value("two\r\nlines");
+    MixNameInput->do_callback();
+    EXPECT_STREQ(MixName, "two  lines");
+    name2->value("Kick\nin");
+    name2->do_callback();
+    EXPECT_STREQ(NameBuffer[2], "Kick in");
 }
 
 TEST(FadersFiles, EditsInTheWindowAreStoredInFadersTxt)

@@ -1,5 +1,6 @@
 // The faders window's widgets: positions, labels, colours, ranges and the buttons that open
 // other work (Mix, the file choosers).
+#include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_File_Chooser.H>
@@ -29,6 +30,14 @@ void ExpectBox(Fl_Widget *w, int x, int y, int width, int height, const std::str
     EXPECT_EQ(w->w(), width) << what;
     EXPECT_EQ(w->h(), height) << what;
 }
+
+// How far a text field has scrolled its text to the left, which the toolkit keeps to itself.
+struct InputScroll : Fl_Input_ {
+    static int Of(const Fl_Widget *input)
+    {
+        return (static_cast<const Fl_Input_ *>(input)->*(&InputScroll::xscroll))();
+    }
+};
 
 Fl_Menu_Button *EditMenuButton()
 {
@@ -149,6 +158,23 @@ TEST(FadersWindow, StripWidgetsCarryTheirRangesAndColours)
     Fl_Input *shown = dynamic_cast<Fl_Input *>(vol7->child(0));
     ASSERT_NE(shown, nullptr);
     EXPECT_STREQ(shown->value(), "-6.2");
+}
+
+TEST(FadersWindow, EveryVolumeShowsWholeInItsSpinner)
+{
+    StartVeltrane();
+    FadersWindow->show();
+    FadersWindow->wait_for_expose();
+    for (float volume : {-144.0f, -100.5f, -88.8f, -0.1f, 12.0f}) {
+        Volume[Cell(MasterSlot(), 0)] = volume;
+        UpdateVolumes();
+        Fl::flush();   // the text field works out its scrolling as it draws
+        EXPECT_EQ(InputScroll::Of(vol13->child(0)), 0) << "scrolled: " << volume;
+    }
+    EXPECT_STREQ(dynamic_cast<Fl_Input *>(vol13->child(0))->value(), "12.0");
+    ExpectBox(vol13, 313, 537, 58, 20, "vol13");
+    FadersWindow->hide();
+    PumpEvents();
 }
 
 TEST(FadersWindow, FileButtonsOpenTheChooserForTheirStrip)

@@ -1,5 +1,8 @@
+#include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_File_Chooser.H>
+#include <FL/Fl_File_Input.H>
+#include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Output.H>
 #include <FL/Fl_Round_Button.H>
@@ -7,8 +10,12 @@
 #include <FL/Fl_Value_Input.H>
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+#include <unistd.h>
 
 #include "app/control.h"
 #include "state/status_message.h"
@@ -225,4 +232,146 @@ TEST(PrefsWindow, OneChooserServesEveryBrowseButton)
     EXPECT_EQ(CH->type(), Fl_File_Chooser::SINGLE);
     CH->hide();
     PumpEvents();
+}
+
+namespace {
+
+// The chooser's own window and widgets, which it keeps to itself.
+Fl_Window *ChooserWindow()
+{
+    for (Fl_Window *w = Fl::first_window(); w; w = Fl::next_window(w))
+        if (w->label() == CH->label())
+            return w;
+    return nullptr;
+}
+
+template <class Widget>
+Widget *Find(Fl_Group *group, const char *label = nullptr)
+{
+    for (int i = 0; i < group->children(); i++) {
+        Fl_Widget *child = group->child(i);
+        Widget *w = dynamic_cast<Widget *>(child);
+        if (w && (!label || (w->label() && strcmp(w->label(), label) == 0)))
+            return w;
+        if (Fl_Group *inner = child->as_group())
+            if (Widget *found = Find<Widget>(inner, label))
+                return found;
+    }
+    return nullptr;
+}
+
+// A key typed into the focused widget of the open chooser.
+void PressInChooser(int key, Fl_Widget *focus)
+{
+    Fl::focus(focus);
+    Fl::e_keysym = key;
+    Fl::e_text = const_cast<char *>(key == FL_Escape ? "\033" : "\r");
+    Fl::e_length = 1;
+    Fl::e_state = 0;
+    Fl::handle(FL_KEYBOARD, ChooserWindow());
+}
+
+// A scratch working directory holding two sound files, left again at the end.
+struct ScratchDirectory {
+    char path[64] = "/tmp/veltrane-chooser-XXXXXX";
+    char home[PATH_MAX];
+    ScratchDirectory()
+    {
+        EXPECT_TRUE(getcwd(home, sizeof home));
+        EXPECT_TRUE(mkdtemp(path));
+        EXPECT_EQ(chdir(path), 0);
+        fclose(fopen("kick.wav", "w"));
+        fclose(fopen("snare.wav", "w"));
+    }
+    ~ScratchDirectory()
+    {
+        EXPECT_EQ(chdir(home), 0);
+        std::string command = std::string("rm -rf ") + path;
+        EXPECT_EQ(system(command.c_str()), 0);
+    }
+    std::string File(const char *name) const { return std::string(path) + "/" + name; }
+};
+
+} // namespace
+
+TEST(PrefsWindow, EveryWayTheChooserConfirmsFillsTheFieldAndEachOpeningStartsFresh)
+{
+    StartVeltrane();
+    ScratchDirectory scratch;
+    const std::string kick = scratch.File("kick.wav"), snare = scratch.File("snare.wav");
+
+    // A name typed into the Filename field and confirmed with Return.
+    browse2->do_callback();
+    PumpEvents();
+    Fl_File_Input *filename = Find<Fl_File_Input>(ChooserWindow());
+    ASSERT_NE(filename, nullptr);
+    filename->value(kick.c_str());
+    PressInChooser(FL_Enter, filename);
+    EXPECT_FALSE(CH->shown());
+    EXPECT_EQ(NameBuffer[2], kick);
+
+    // The next opening, of the directory chooser, starts on the working directory with
+    // nothing chosen and OK ready; Return in its field takes the directory.
+    browseD2->do_callback();
+    PumpEvents();
+    EXPECT_EQ(std::string(CH->value(1)), std::string(scratch.path) + "/");
+    EXPECT_TRUE(Find<Fl_Return_Button>(ChooserWindow(), "OK")->active());
+    PressInChooser(FL_Enter, Find<Fl_File_Input>(ChooserWindow()));
+    EXPECT_STREQ(WavDirName, scratch.path);
+    EXPECT_STREQ(WavDirDisplay->value(), scratch.path);
+
+    // OK after picking a file; the file chooser had nothing preselected.
+    browse3->do_callback();
+    PumpEvents();
+    EXPECT_EQ(std::string(CH->value(1)), std::string(scratch.path) + "/");
+    CH->value(snare.c_str());
+    Find<Fl_Return_Button>(ChooserWindow(), "OK")->do_callback();
+    EXPECT_EQ(NameBuffer[3], snare);
+
+    // Cancel, Escape and closing the window fill nothing.
+    for (int way = 0; way < 3; way++) {
+        browse4->do_callback();
+        PumpEvents();
+        CH->value(kick.c_str());
+        if (way == 0)
+            Find<Fl_Button>(ChooserWindow(), "Cancel")->do_callback();
+        else if (way == 1)
+            PressInChooser(FL_Escape, Find<Fl_File_Input>(ChooserWindow()));
+        else
+            Fl::handle(FL_CLOSE, ChooserWindow());
+        EXPECT_FALSE(CH->shown()) << way;
+        EXPECT_EQ(NameBuffer[4][0], 0) << way;
+    }
+    PumpEvents();
+}
+
+TEST(PrefsWindow, ChosenTextsStayOnOneLineAndColourClearsTheStatusLine)
+{
+    StartVeltrane();
+    BrowseNumber = 6;
+    SetChosenFile("/takes/kick\nin.wav");
+    EXPECT_STREQ(NameBuffer[6], "/takes/kick in.wav");
+    BrowseNumber = 3;
+    SetChosenDirectory("/mixes\r\nday 2");
+    EXPECT_STREQ(MixDirName, "/mixes  day 2");
+    LaunchDisplay->value("render\nnow");
+    LaunchDisplay->do_callback();
+    EXPECT_STREQ(LaunchCommand, "render now");
+
+    // "Color" is a numeric edit and clears the status line; the refresh that applies the
+    // colour does not.
+    SetStatus("Read 90 bytes from prefs.txt");
+    bgcolor->value(12);
+    bgcolor->do_callback();
+    EXPECT_STREQ(TextResponse->value(), "");
+    EXPECT_STREQ(tbuffer, "Read 90 bytes from prefs.txt");
+    ShowStatus();
+    UpdatePreferences();
+    EXPECT_STREQ(TextResponse->value(), "Read 90 bytes from prefs.txt");
+    color = 97;
+    UpdatePreferences();
+
+    // Every labelled control has label size 12, "Mix" too.
+    EXPECT_EQ(MixButton->labelsize(), 12);
+    EXPECT_EQ(bgcolor->labelsize(), 12);
 }
