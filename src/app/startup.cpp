@@ -3,6 +3,7 @@
 #include <FL/Fl_Window.H>
 
 #include "app/control.h"
+#include "cues/cues.h"
 #include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
@@ -25,7 +26,7 @@ int KeepCtrlMForMix(int event, Fl_Window *window)
 } // namespace
 
 // The state takes its defaults, the seven windows are built in their fixed order (only
-// the control window is shown) and every widget is filled from the state.
+// the control window is shown), then the cue window and every widget is filled from the state.
 void StartUp()
 {
     SetStatus("%s", VersionLine);
@@ -37,6 +38,7 @@ void StartUp()
     make_window6();
     make_window7();
     make_window4();
+    make_window8();
     UpdateGUI();
     Fl::event_dispatch(KeepCtrlMForMix);
 }
