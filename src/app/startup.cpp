@@ -15,8 +15,11 @@ namespace {
 
 // A focused text field would take Ctrl+M as a carriage return typed into its path or
 // command (and so into prefs.txt). Ctrl+M is the Mix shortcut: it goes to the shortcuts.
+// The cue window's keys (Ctrl+L, the Page keys) come before any widget in the same way.
 int KeepCtrlMForMix(int event, Fl_Window *window)
 {
+    if (CueKeys(event, window))
+        return 1;
     if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL) && Fl::event_key() == 'm' &&
         dynamic_cast<Fl_Input_ *>(Fl::focus()))
         return Fl::handle_(FL_SHORTCUT, window);

@@ -1,8 +1,9 @@
 // Keyboard travel between cue points and banks, and the keys that show and hide the cue window.
-// The keys reach CueKeys as shortcuts that no widget took, in any window; each acts only in the
-// windows it belongs to.
+// CueKeys sees every key before the focused widget does (a text field would take Page Down as a
+// cursor move and Ctrl+L as a typed character); each key acts only in the windows it belongs to.
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Spinner.H>
 
 #include "app/control.h"
@@ -46,10 +47,16 @@ bool GoToBankIfAny(int bank)
     return true;
 }
 
-// The window that has the keyboard.
-Fl_Window *KeyWindow()
+// Typing not yet stored in the focused field is stored first, as when the field is left: the
+// field shows the new cue point afterwards, and the typing would otherwise be lost.
+void StoreTyping()
 {
-    return Fl::focus() ? Fl::focus()->top_window() : Fl::first_window();
+    Fl_Widget *field = Fl::focus();
+    if (!dynamic_cast<Fl_Input_ *>(field))
+        return;
+    Fl::focus(field->window());
+    if (field->visible_r())
+        Fl::focus(field);
 }
 
 } // namespace
@@ -59,30 +66,31 @@ bool PreviousCuePoint() { return GoToCue(PreviousActiveCue(CurrentIndex())); }
 bool NextBank() { return GoToBankIfAny(CurrentBank() + 1); }
 bool PreviousBank() { return GoToBankIfAny(CurrentBank() - 1); }
 
-int CueKeys(int event)
+bool CueKeys(int event, const Fl_Window *window)
 {
-    if (event != FL_SHORTCUT || Fl::event_state(FL_ALT | FL_META))
-        return 0;
-    const Fl_Window *window = KeyWindow();
+    if (event != FL_KEYBOARD || Fl::event_state(FL_ALT | FL_META))
+        return false;
     const bool travel = window == FadersWindow || window == CuesWindow;
     const bool ctrl = Fl::event_state(FL_CTRL) != 0;
     switch (Fl::event_key()) {
     case 'l':
         if (!ctrl || !(travel || window == ControlWindow))
-            return 0;
+            return false;
         Fl::event_state(FL_SHIFT) ? HideCues() : ShowCues();
-        return 1;
+        return true;
     case FL_Page_Down:
         if (!travel)
-            return 0;
+            return false;
+        StoreTyping();
         ctrl ? NextBank() : NextCuePoint();
-        return 1;
+        return true;
     case FL_Page_Up:
         if (!travel)
-            return 0;
+            return false;
+        StoreTyping();
         ctrl ? PreviousBank() : PreviousCuePoint();
-        return 1;
+        return true;
     default:
-        return 0;
+        return false;
     }
 }

@@ -34,8 +34,6 @@ struct FixedColumn {
     Fl_Align align;
 };
 
-enum { COL_INDEX, COL_ACTIVE, COL_MIN, COL_SEC, COL_MSEC, COL_ORDER, COL_CUE, COL_STRIPS };
-
 const FixedColumn Fixed[FIXED_COLUMNS] = {
     {"Index", 46, FL_ALIGN_RIGHT},     {"Active", 46, FL_ALIGN_CENTER},
     {"min/meas", 64, FL_ALIGN_RIGHT},  {"sec/beat", 64, FL_ALIGN_RIGHT},
@@ -278,6 +276,13 @@ void BuildCueRows(bool all)
 }
 
 int CueRowCount() { return row_count; }
+
+void CueCellText(int row, int col, char *text, int size)
+{
+    text[0] = 0;
+    if (CueRowIndex(row) >= 0)
+        CellText(CueRowIndex(row), col, text, size);
+}
 int CueRowIndex(int row) { return row >= 0 && row < row_count ? rows[row] : -1; }
 
 int CueRowOf(int index)

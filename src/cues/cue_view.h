@@ -22,7 +22,8 @@ bool IsOutOfOrder(int index);
 int AutomatedStrips(int index);
 
 // The strip columns follow the faders window's bank: strips 1..13 that stand for a slot there.
-enum { FIXED_COLUMNS = 8, MAX_STRIP_COLUMNS = 13 };
+// The fixed columns of the table come first.
+enum { COL_INDEX, COL_ACTIVE, COL_MIN, COL_SEC, COL_MSEC, COL_ORDER, COL_CUE, COL_STRIPS, FIXED_COLUMNS };
 int StripColumnCount();
 // The faders window strip (1..13) of strip column k (0-based), or -1.
 int StripOfColumn(int k);

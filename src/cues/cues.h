@@ -7,6 +7,7 @@ class Fl_Double_Window;
 class Fl_Float_Input;
 class Fl_Table;
 class Fl_Widget;
+class Fl_Window;
 
 extern Fl_Double_Window *CuesWindow;
 extern Fl_Table *CueTable;
@@ -30,6 +31,8 @@ int CueRowCount();
 int CueRowIndex(int row);
 // The row showing cue point `index`, or -1 when it is not shown.
 int CueRowOf(int index);
+// The text shown in a cell: the volume as faders.txt writes it where the strip is automated.
+void CueCellText(int row, int col, char *text, int size);
 // The slot of a strip column of the current bank, or -1 for the other columns.
 int CueColumnSlot(int col);
 // The column showing `slot` in the current bank, or -1.
@@ -59,5 +62,6 @@ bool PreviousCuePoint();
 // The next / previous bank (1..12); false at the ends.
 bool NextBank();
 bool PreviousBank();
-// The global key handler: Ctrl+L / Ctrl+Shift+L, Page Down / Up, Ctrl+Page Down / Up.
-int CueKeys(int event);
+// Ctrl+L / Ctrl+Shift+L, Page Down / Up, Ctrl+Page Down / Up, seen before any widget: true
+// (and the key used) when the key belongs to the window that has the keyboard.
+bool CueKeys(int event, const Fl_Window *window);

@@ -120,7 +120,6 @@ Fl_Double_Window *make_window8()
     CuesWindow->end();
 
     FollowEdits(RefreshCues);
-    Fl::add_handler(CueKeys);
     RefreshCues();
     return CuesWindow;
 }
