@@ -35,10 +35,10 @@ struct FixedColumn {
 };
 
 const FixedColumn Fixed[FIXED_COLUMNS] = {
-    {"Index", 46, FL_ALIGN_RIGHT},     {"Active", 46, FL_ALIGN_CENTER},
+    {"Index", 42, FL_ALIGN_RIGHT},     {"Active", 46, FL_ALIGN_CENTER},
     {"min/meas", 64, FL_ALIGN_RIGHT},  {"sec/beat", 64, FL_ALIGN_RIGHT},
     {"msec/tick", 64, FL_ALIGN_RIGHT}, {"Order", 50, FL_ALIGN_CENTER},
-    {"Cue", 118, FL_ALIGN_LEFT},       {"Strips", 46, FL_ALIGN_RIGHT},
+    {"Cue", 106, FL_ALIGN_LEFT},       {"Strips", 44, FL_ALIGN_RIGHT},
 };
 
 const Fl_Color ROW_COLOR = FL_WHITE;
