@@ -35,20 +35,22 @@ double TickStep(double range, int ticks)
 
 struct Scale {
     double low, high;     // the values at the two ends of the axis
+    double step;          // between two labelled ticks
     int from, length;     // the pixels they map to (length may be negative: y grows down)
     int At(double v) const { return from + int(std::lround((v - low) / (high - low) * length)); }
 };
 
-// Widens [low, high] to whole ticks, with some room when all values are the same.
-Scale FitScale(double low, double high, double least_range, int ticks, int from, int length)
+// Widens [low, high] to whole ticks, with some room when all values are the same; with `room`,
+// a value never sits on the frame.
+Scale FitScale(double low, double high, double least_range, int ticks, bool room, int from, int length)
 {
     if (high - low < least_range) {
         const double middle = (low + high) / 2;
         low = middle - least_range / 2;
         high = middle + least_range / 2;
     }
-    const double step = TickStep(high - low, ticks);
-    return {std::floor(low / step) * step, std::ceil(high / step) * step, from, length};
+    const double step = TickStep(high - low, ticks), margin = room ? step / 4 : 0;
+    return {std::floor((low - margin) / step) * step, std::ceil((high + margin) / step) * step, step, from, length};
 }
 
 int sorted[INDEX_COUNT];  // active cue points in time order
@@ -81,7 +83,7 @@ void DrawTitle(int x, int y, int points)
 
 void DrawVolumeAxis(const Scale &dB, int left, int right)
 {
-    const double step = TickStep(dB.high - dB.low, 6);
+    const double step = dB.step;
     fl_font(FL_HELVETICA, 12);
     for (double v = dB.low; v <= dB.high + step / 2; v += step) {
         const int y = dB.At(v);
@@ -97,7 +99,7 @@ void DrawVolumeAxis(const Scale &dB, int left, int right)
 
 void DrawTimeAxis(const Scale &time, int top, int bottom)
 {
-    const double step = TickStep(time.high - time.low, 10);
+    const double step = time.step;
     fl_font(FL_HELVETICA, 12);
     for (double t = time.low; t <= time.high + step / 2; t += step) {
         const int x = time.At(t);
@@ -175,8 +177,8 @@ void DrawCuePlot(int x, int y, int w, int h)
     }
     DrawTitle(x, y, points);
     const int left = x + LEFT, right = x + w - RIGHT, top = y + TOP, bottom = y + h - BOTTOM;
-    const Scale time = FitScale(t0, t1, 1.0, 10, left, right - left);
-    const Scale dB = FitScale(v0, v1, 2.0, 6, bottom, top - bottom);
+    const Scale time = FitScale(t0, t1, 1.0, 10, false, left, right - left);
+    const Scale dB = FitScale(v0, v1, 2.0, 6, true, bottom, top - bottom);
     DrawVolumeAxis(dB, left, right);
     DrawTimeAxis(time, top, bottom);
     fl_color(FL_BLACK);

@@ -36,8 +36,8 @@ struct FixedColumn {
 
 const FixedColumn Fixed[FIXED_COLUMNS] = {
     {"Index", 42, FL_ALIGN_RIGHT},     {"Active", 46, FL_ALIGN_CENTER},
-    {"min/meas", 64, FL_ALIGN_RIGHT},  {"sec/beat", 64, FL_ALIGN_RIGHT},
-    {"msec/tick", 64, FL_ALIGN_RIGHT}, {"Order", 50, FL_ALIGN_CENTER},
+    {"min/meas", 66, FL_ALIGN_RIGHT},  {"sec/beat", 66, FL_ALIGN_RIGHT},
+    {"msec/tick", 66, FL_ALIGN_RIGHT}, {"Order", 50, FL_ALIGN_CENTER},
     {"Cue", 106, FL_ALIGN_LEFT},       {"Strips", 44, FL_ALIGN_RIGHT},
 };
 

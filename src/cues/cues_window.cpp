@@ -23,7 +23,7 @@ namespace {
 
 const Fl_Color LABEL_COLOR = 175;   // pale yellow on the window colour, as in the faders window
 // The table's fixed columns and thirteen strips fit without scrolling sideways.
-const int WIDTH = 1246, HEIGHT = 900, MARGIN = 8;
+const int WIDTH = 1252, HEIGHT = 900, MARGIN = 8;
 const int TABLE_TOP = 36, TABLE_HEIGHT = 524, PLOT_TOP = TABLE_TOP + TABLE_HEIGHT + 8;
 
 Fl_Box *summary;

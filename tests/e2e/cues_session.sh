@@ -39,9 +39,9 @@ cues=$(wait_window '^Cues$') || fail "Ctrl+L did not show the cue window"
 
 # Double click cue point 1's cell of channel 2 (not automated in the demo), type, Return.
 # The table is at (8, 36); its cells start 2 px in, below a 36 px heading, rows of 20 px; the
-# fixed columns take 480 px and each strip 56 px.
+# fixed columns take 486 px and each strip 56 px.
 focus "$cues"
-xdotool mousemove --window "$cues" $((8 + 2 + 480 + 56 + 28)) $((36 + 2 + 36 + 10)) click --repeat 2 --delay 80 1
+xdotool mousemove --window "$cues" $((8 + 2 + 486 + 56 + 28)) $((36 + 2 + 36 + 10)) click --repeat 2 --delay 80 1
 xdotool type --delay 30 -- "-6.5"
 xdotool key Return
 press "$control" ctrl+s
