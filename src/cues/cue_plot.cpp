@@ -17,7 +17,7 @@ int PlotSlot = 1;   // channel 1 until a heading is clicked
 
 namespace {
 
-const int LEFT = 60, RIGHT = 20, TOP = 44, BOTTOM = 62;
+const int LEFT = 60, RIGHT = 20, TOP = 44, BOTTOM = 62, INSET = 8;
 const Fl_Color GRID = fl_rgb_color(225, 228, 235);
 const Fl_Color LINE = fl_rgb_color(20, 80, 170);
 const Fl_Color CURRENT = fl_rgb_color(220, 60, 20);
@@ -137,7 +137,7 @@ void DrawCueNames(const Scale &time, int y)
 void DrawPoints(const Scale &time, const Scale &dB)
 {
     fl_color(LINE);
-    fl_line_style(FL_SOLID, 2);
+    fl_line_style(FL_SOLID, 1);
     fl_begin_line();
     for (int k = 0; k < sorted_count; k++)
         if (IsAutomated(PlotSlot, sorted[k]))
@@ -177,7 +177,8 @@ void DrawCuePlot(int x, int y, int w, int h)
     }
     DrawTitle(x, y, points);
     const int left = x + LEFT, right = x + w - RIGHT, top = y + TOP, bottom = y + h - BOTTOM;
-    const Scale time = FitScale(t0, t1, 1.0, 10, false, left, right - left);
+    // The first and last cue points sit a little inside the frame.
+    const Scale time = FitScale(t0, t1, 1.0, 10, false, left + INSET, right - left - 2 * INSET);
     const Scale dB = FitScale(v0, v1, 2.0, 6, true, bottom, top - bottom);
     DrawVolumeAxis(dB, left, right);
     DrawTimeAxis(time, top, bottom);

@@ -53,15 +53,21 @@ const Fl_Color PLOTTED_HEADING = fl_rgb_color(255, 226, 140);
 int rows[INDEX_COUNT];   // the cue point of each row
 int row_count;
 int chosen_strip_column; // the strip column that Return and Delete act on (0-based)
+int strip_column_slots[STRIP_COUNT], strip_column_count;   // the bank's strips, set by SetCueColumns
 int entry_slot = -1, entry_index = -1;
 
 bool IsTimeColumn(int col) { return col >= COL_MIN && col <= COL_MSEC; }
 
 // ---- drawing ----
 
+// Text is clipped to its cell only when it does not fit: a clip for each of the few hundred
+// cells on screen would cost more than the drawing itself.
 void DrawText(const char *text, int x, int y, int w, int h, Fl_Align align)
 {
-    fl_draw(text, x + 4, y, w - 8, h, align | FL_ALIGN_CLIP);
+    if (!text[0])
+        return;
+    const bool fits = fl_width(text) <= w - 8;
+    fl_draw(text, x + 4, y, w - 8, h, fits ? align : align | FL_ALIGN_CLIP);
 }
 
 void DrawHeading(int col, int x, int y, int w, int h)
@@ -160,9 +166,7 @@ void CueGrid::draw_cell(TableContext context, int row, int col, int x, int y, in
         fl_pop_clip();
         return;
     case CONTEXT_CELL:
-        fl_push_clip(x, y, w, h);
         DrawCell(row, col, x, y, w, h);
-        fl_pop_clip();
         return;
     default:
         return;
@@ -295,21 +299,27 @@ int CueRowOf(int index)
 
 int CueColumnSlot(int col)
 {
-    const int strip = StripOfColumn(col - FIXED_COLUMNS);
-    return col >= FIXED_COLUMNS && strip > 0 ? StripSlot(strip, CurrentBank()) : -1;
+    const int k = col - FIXED_COLUMNS;
+    return k >= 0 && k < strip_column_count ? strip_column_slots[k] : -1;
 }
 
 int CueColumnOf(int slot)
 {
-    for (int k = 0; k < StripColumnCount(); k++)
-        if (CueColumnSlot(FIXED_COLUMNS + k) == slot)
+    for (int k = 0; k < strip_column_count; k++)
+        if (strip_column_slots[k] == slot)
             return FIXED_COLUMNS + k;
     return -1;
 }
 
+int CueChosenColumn() { return FIXED_COLUMNS + chosen_strip_column; }
+
 void SetCueColumns(Fl_Table *table)
 {
-    table->cols(FIXED_COLUMNS + StripColumnCount());
+    strip_column_count = StripColumnCount();
+    for (int k = 0; k < strip_column_count; k++)
+        strip_column_slots[k] = StripSlot(StripOfColumn(k), CurrentBank());
+    if (table->cols() != FIXED_COLUMNS + strip_column_count)
+        table->cols(FIXED_COLUMNS + strip_column_count);
     for (int col = 0; col < FIXED_COLUMNS; col++)
         table->col_width(col, Fixed[col].width);
     for (int col = FIXED_COLUMNS; col < table->cols(); col++)

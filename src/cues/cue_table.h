@@ -10,6 +10,7 @@ class CueGrid : public Fl_Table {
 public:
     CueGrid(int x, int y, int w, int h) : Fl_Table(x, y, w, h) {}
     void CellBox(int row, int col, int &x, int &y, int &w, int &h);
+    void RedrawRow(int row) { redraw_range(row, row, 0, cols() - 1); }
 
 protected:
     void draw_cell(TableContext context, int row, int col, int x, int y, int w, int h) override;
@@ -24,6 +25,10 @@ void SetCueColumns(Fl_Table *table);
 bool CueGridKey();
 void CueEntryDone(Fl_Widget *, void *);
 void ShowCurrentRow();
+// The strip column that Return and Delete act on.
+int CueChosenColumn();
+// Draws again the rows and the plot whose content changed since the last refresh.
+void RedrawChangedCues();
 // Makes cue point `index` (0-based) the faders window's current index, or `bank` its bank,
 // exactly as typing it into the index field or the bank spinner does.
 void GoToCuePoint(int index);

@@ -7,6 +7,7 @@
 #include <FL/Fl_Float_Input.H>
 
 #include <cstdio>
+#include <cstring>
 
 #include "app/edit_end.h"
 #include "cues/cue_table.h"
@@ -27,7 +28,6 @@ const int WIDTH = 1252, HEIGHT = 900, MARGIN = 8;
 const int TABLE_TOP = 36, TABLE_HEIGHT = 524, PLOT_TOP = TABLE_TOP + TABLE_HEIGHT + 8;
 
 Fl_Box *summary;
-char summary_text[256];
 int shown_index = -1, shown_rows = -1;
 
 // The switch changes no state: the refresh that follows every edit reads it.
@@ -46,6 +46,7 @@ void CloseCuesWindow(Fl_Widget *window, void *)
 
 void UpdateSummary()
 {
+    char summary_text[256];
     const int index = CurrentIndex();
     int active = 0;
     for (int i = 0; i < INDEX_COUNT; i++)
@@ -54,7 +55,10 @@ void UpdateSummary()
              "Bank %d  |  cue point %d%s  |  %d active  |  Page Down/Up: next/previous active cue point, "
              "Ctrl+Page Down/Up: bank  |  double click or Return: edit a volume, Delete: auto off",
              CurrentBank(), index + 1, IsActiveCue(index) ? "" : " (not active)", active);
-    summary->label(summary_text);
+    if (strcmp(summary_text, summary->label() ? summary->label() : "") != 0) {
+        summary->copy_label(summary_text);
+        summary->redraw_label();
+    }
 }
 
 } // namespace
@@ -62,7 +66,8 @@ void UpdateSummary()
 void RefreshCues()
 {
     BuildCueRows(ShowAllCues->value() != 0);
-    CueTable->rows(CueRowCount());
+    if (CueTable->rows() != CueRowCount())
+        CueTable->rows(CueRowCount());
     SetCueColumns(CueTable);
     if (CurrentIndex() != shown_index || CueRowCount() != shown_rows) {
         if (CueEntry->visible())
@@ -72,7 +77,7 @@ void RefreshCues()
         shown_rows = CueRowCount();
     }
     UpdateSummary();
-    CuesWindow->redraw();
+    RedrawChangedCues();
 }
 
 void ShowCues()
