@@ -27,10 +27,8 @@ double TickStep(double range, int ticks)
 {
     const double raw = range / ticks;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0})
-        if (m * power >= raw)
-            return m * power;
-    return 10 * power;
+    const double m = raw <= power ? 1 : raw <= 2 * power ? 2 : raw <= 5 * power ? 5 : 10;
+    return m * power;
 }
 
 struct Scale {

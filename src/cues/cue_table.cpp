@@ -417,9 +417,12 @@ void CloseCueEntry()
 {
     if (!CueEntry->visible())
         return;
+    // Left by a click elsewhere, the focus stays where the click put it.
+    const bool focused = Fl::focus() == CueEntry;
     CueEntry->hide();
     entry_slot = entry_index = -1;
-    CueTable->take_focus();
+    if (focused)
+        CueTable->take_focus();
     CueTable->redraw();
 }
 
