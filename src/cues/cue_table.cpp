@@ -55,6 +55,7 @@ int row_count;
 int chosen_strip_column; // the strip column that Return and Delete act on (0-based)
 int strip_column_slots[STRIP_COUNT], strip_column_count;   // the bank's strips, set by SetCueColumns
 int entry_slot = -1, entry_index = -1;
+bool keep_scroll;        // set while a click moves the current index
 
 bool IsTimeColumn(int col) { return col >= COL_MIN && col <= COL_MSEC; }
 
@@ -335,10 +336,14 @@ void ClickCueCell(int row, int col)
         return;
     if (CueColumnSlot(col) >= 0)
         chosen_strip_column = col - FIXED_COLUMNS;
+    // A clicked row is on screen: the table does not scroll under the mouse (the second click
+    // of a double click would land on another row).
+    keep_scroll = true;
     if (index != CurrentIndex())
         GoToCuePoint(index);
     else
         EditEnded(CueTable);
+    keep_scroll = false;
 }
 
 void ClickCueHeading(int col)
@@ -451,7 +456,7 @@ void CueEntryDone(Fl_Widget *, void *)
 void ShowCurrentRow()
 {
     const int row = CurrentRow();
-    if (row < 0)
+    if (row < 0 || keep_scroll)
         return;
     int top, bottom, left, right;
     CueTable->visible_cells(top, bottom, left, right);

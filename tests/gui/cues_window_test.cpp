@@ -181,6 +181,24 @@ TEST(CuesWindow, ClickingARowMovesTheFadersIndex)
     ASSERT_TRUE(CueEntry->visible());
     EXPECT_EQ(std::string(CueEntry->value()), std::string("0.00")) << "channel 1's stored volume";
     CloseCueEntry();
+
+    // With many rows, a click on the last row on screen leaves the table where it is; Page Down
+    // past it brings the new current row into view.
+    for (int i = 0; i < 100; i++)
+        IndexActiveArray[i] = 1;
+    RefreshCues();
+    PumpEvents();
+    int top, bottom, left, right;
+    CueTable->visible_cells(top, bottom, left, right);
+    ClickCueCell(bottom, COL_CUE);
+    EXPECT_EQ(CueTable->row_position(), top);
+    EXPECT_EQ(CueRowOf(CurrentIndex()), bottom);
+    Key(CueTable, FL_Page_Down);
+    Key(CueTable, FL_Page_Down);
+    int top2, bottom2;
+    CueTable->visible_cells(top2, bottom2, left, right);
+    EXPECT_GT(top2, top);
+    EXPECT_LE(CueRowOf(CurrentIndex()), bottom2);
 }
 
 TEST(CuesWindow, EditingACellStoresVolumeAndAuto)
