@@ -5,7 +5,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Float_Input.H>
 #include <FL/Fl_Scrollbar.H>
-#include <FL/Fl_Spinner.H>
 #include <FL/Fl_Table.H>
 #include <FL/fl_draw.H>
 
