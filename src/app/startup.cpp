@@ -4,6 +4,7 @@
 
 #include "app/control.h"
 #include "app/undo.h"
+#include "cues/cues.h"
 #include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
@@ -15,12 +16,13 @@
 
 namespace {
 
-// The undo and redo keys are taken first, in every window. A focused text field would take
-// Ctrl+M as a carriage return typed into its path or command (and so into prefs.txt).
-// Ctrl+M is the Mix shortcut: it goes to the shortcuts.
+// The undo and redo keys and the cue window's keys (Ctrl+L, the Page keys) are taken first,
+// in every window, before any widget. A focused text field would take Ctrl+M as a carriage
+// return typed into its path or command (and so into prefs.txt). Ctrl+M is the Mix
+// shortcut: it goes to the shortcuts.
 int KeepCtrlMForMix(int event, Fl_Window *window)
 {
-    if (TakeUndoKey(event))
+    if (TakeUndoKey(event) || CueKeys(event, window))
         return 1;
     if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL) && Fl::event_key() == 'm' &&
         dynamic_cast<Fl_Input_ *>(Fl::focus()))
@@ -40,7 +42,7 @@ int KeepWindowsOpenOnEscape(int event)
 } // namespace
 
 // The state takes its defaults, the seven windows are built in their fixed order (only
-// the control window is shown) and every widget is filled from the state.
+// the control window is shown), then the cue window and every widget is filled from the state.
 void StartUp()
 {
     SetStatus("%s", VersionLine);
@@ -52,6 +54,7 @@ void StartUp()
     make_window6();
     make_window7();
     make_window4();
+    make_window8();
     UpdateGUI();
     JournalStart();
     Fl::event_dispatch(KeepCtrlMForMix);

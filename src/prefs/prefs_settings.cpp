@@ -7,6 +7,7 @@
 #include <FL/Fl_Value_Input.H>
 
 #include "app/control.h"
+#include "cues/cues.h"
 #include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
@@ -50,6 +51,7 @@ void ArrayToFields(Fl_Value_Input **const (&fields)[N], const float *cells)
 
 Fl_Double_Window **const all_windows[] = {
     &FadersWindow, &PrefsWindow, &SubWindow, &EffectsWindow, &ControlWindow, &VCAWindow, &ReverbWindow,
+    &CuesWindow,
 };
 
 } // namespace

@@ -1,0 +1,109 @@
+// The cue window after one edit, with all 512 cue points active: the refresh of the table and
+// the plot alone, and with the window drawn and the X server done drawing it (run it under
+// Xvfb). The X server's own CPU time per edit is the counter "server_us"; CPU + server_us is
+// the whole work of one edit.
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Spinner.H>
+#include <FL/x.H>
+#include <benchmark/benchmark.h>
+
+#include <pthread.h>
+#include <sys/socket.h>
+#include <time.h>
+
+#include "app/control.h"
+#include "cues/cues.h"
+#include "faders/faders.h"
+#include "faders/faders_widgets.h"
+#include "state/mix_state.h"
+
+namespace {
+
+// 512 active cue points, ten strips automated at each, the window shown at cue point 256.
+void FullMix()
+{
+    static bool started = false;
+    if (!started) {
+        started = true;
+        StartUp();
+    }
+    for (int i = 0; i < INDEX_COUNT; i++) {
+        IndexActiveArray[i] = 1;
+        IndexSec[i] = i * 0.5f;
+        snprintf(CueNameBuffer[i], CUE_SIZE, "Cue %d", i + 1);
+        for (int slot = 0; slot <= 9; slot++) {
+            ChanActive[Cell(slot, i)] = 1;
+            Volume[Cell(slot, i)] = -(i % 40) * 0.5f;
+        }
+    }
+    TimeIndex->value(256);
+    TimeIndex->do_callback();
+    ShowCues();
+    for (int k = 0; k < 50; k++)
+        Fl::check();
+}
+
+// One volume edit in the faders window: its callback ends at the point the cue window follows.
+void EditOneVolume(int n)
+{
+    vol1->value(-(n % 100) * 0.1);
+    vol1->do_callback();
+}
+
+void BM_CuesRefreshAfterEdit(benchmark::State &state)
+{
+    FullMix();
+    int n = 0;
+    for (auto _ : state)
+        EditOneVolume(n++);
+}
+BENCHMARK(BM_CuesRefreshAfterEdit)->Unit(benchmark::kMicrosecond);
+
+// CPU time of the X server at the other end of the display connection, in microseconds, or -1.
+double ServerCpuMicroseconds()
+{
+    struct ucred peer;
+    socklen_t size = sizeof peer;
+    clockid_t clock;
+    struct timespec t;
+    if (getsockopt(ConnectionNumber(fl_display), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 ||
+        clock_getcpuclockid(peer.pid, &clock) != 0 || clock_gettime(clock, &t) != 0)
+        return -1;
+    return t.tv_sec * 1e6 + t.tv_nsec / 1e3;
+}
+
+void DrawAfterEdit(benchmark::State &state, void (*edit)(int))
+{
+    FullMix();
+    int n = 0;
+    const double server_start = ServerCpuMicroseconds();
+    for (auto _ : state) {
+        edit(n++);
+        Fl::flush();
+        XSync(fl_display, False);
+    }
+    if (server_start >= 0)
+        state.counters["server_us"] = benchmark::Counter((ServerCpuMicroseconds() - server_start) / state.iterations());
+}
+
+void BM_CuesRefreshAndDrawAfterEdit(benchmark::State &state) { DrawAfterEdit(state, EditOneVolume); }
+BENCHMARK(BM_CuesRefreshAndDrawAfterEdit)->Unit(benchmark::kMicrosecond);
+
+// The floor: a flush and a round trip to the server with nothing to draw.
+void BM_CuesFlushWithoutEdit(benchmark::State &state) { DrawAfterEdit(state, [](int) {}); }
+BENCHMARK(BM_CuesFlushWithoutEdit)->Unit(benchmark::kMicrosecond);
+
+// A volume of a strip that is neither in the bank's columns nor plotted: nothing to draw.
+void EditHiddenStrip(int n)
+{
+    Bank->value(1);
+    ChanActive[Cell(ChannelSlot(50), 255)] = 1;
+    vol1->value(vol1->value());
+    Volume[Cell(ChannelSlot(50), 255)] = -(n % 100) * 0.1f;
+    vol1->do_callback();
+}
+void BM_CuesRefreshAndDrawAfterHiddenEdit(benchmark::State &state) { DrawAfterEdit(state, EditHiddenStrip); }
+BENCHMARK(BM_CuesRefreshAndDrawAfterHiddenEdit)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,35 @@
+// The table widget of the cue window and what the window does with it.
+#pragma once
+#include <FL/Fl_Table.H>
+
+enum { STRIP_COLUMN_WIDTH = 56 };
+
+// Fl_Table draws through draw_cell; the events that make a click or a key an edit go to the
+// free functions of the window first.
+class CueGrid : public Fl_Table {
+public:
+    CueGrid(int x, int y, int w, int h) : Fl_Table(x, y, w, h) {}
+    void CellBox(int row, int col, int &x, int &y, int &w, int &h);
+    void RedrawRow(int row) { redraw_range(row, row, 0, cols() - 1); }
+
+protected:
+    void draw_cell(TableContext context, int row, int col, int x, int y, int w, int h) override;
+    int handle(int event) override;
+};
+
+// The rows: every cue point when `all`, else only the active ones.
+void BuildCueRows(bool all);
+// The columns: the fixed ones and one per strip of the current bank.
+void SetCueColumns(Fl_Table *table);
+// Return, Delete, the arrows and Escape with the table (or its entry) focused.
+bool CueGridKey();
+void CueEntryDone(Fl_Widget *, void *);
+void ShowCurrentRow();
+// The strip column that Return and Delete act on.
+int CueChosenColumn();
+// Draws again the rows and the plot whose content changed since the last refresh.
+void RedrawChangedCues();
+// Makes cue point `index` (0-based) the faders window's current index, or `bank` its bank,
+// exactly as typing it into the index field or the bank spinner does.
+void GoToCuePoint(int index);
+void GoToBank(int bank);

@@ -1,0 +1,67 @@
+// The facts the cue overview shows, computed from the mix state when they are drawn.
+#include "cues/cue_view.h"
+
+#include <cstdio>
+
+#include "faders/bank.h"
+#include "faders/faders.h"
+
+int NextActiveCue(int index)
+{
+    for (int i = index + 1; i < INDEX_COUNT; i++)
+        if (IsActiveCue(i))
+            return i;
+    return -1;
+}
+
+int PreviousActiveCue(int index)
+{
+    for (int i = index - 1; i >= 0; i--)
+        if (IsActiveCue(i))
+            return i;
+    return -1;
+}
+
+bool IsOutOfOrder(int index)
+{
+    if (!IsActiveCue(index))
+        return false;
+    const int above = PreviousActiveCue(index);
+    return above >= 0 && CueSeconds(index) < CueSeconds(above);
+}
+
+int AutomatedStrips(int index)
+{
+    int count = 0;
+    for (int slot = 0; slot < SLOT_COUNT; slot++)
+        count += IsAutomated(slot, index);
+    return count;
+}
+
+int StripColumnCount()
+{
+    int count = 0;
+    for (int strip = 1; strip <= STRIP_COUNT; strip++)
+        count += StripSlot(strip, CurrentBank()) >= 0;
+    return count;
+}
+
+int StripOfColumn(int k)
+{
+    for (int strip = 1; strip <= STRIP_COUNT; strip++)
+        if (StripSlot(strip, CurrentBank()) >= 0 && k-- == 0)
+            return strip;
+    return -1;
+}
+
+void SlotTitle(int slot, char *text, int size)
+{
+    if (slot == MasterSlot())
+        snprintf(text, size, "Master");
+    else if (slot >= VcaSlot(1))
+        snprintf(text, size, "VCA %d", slot - VcaSlot(1) + 1);
+    else if (slot >= SubmixSlot(1))
+        snprintf(text, size, "Sub %d", slot - SubmixSlot(1) + 1);
+    else
+        snprintf(text, size, "Ch %d", slot);
+}
