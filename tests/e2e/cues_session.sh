@@ -53,7 +53,8 @@ block_has 2 $'v\t1\t0.00' || fail "cue point 2 lost channel 1"
 ! block_has 1 $'v\t3\t0.00' || fail "the edit after Page Down also reached cue point 1"
 
 press "$control" ctrl+q
-status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+wait_exit || fail "Ctrl+Q did not end the program"
+status=$exit_status
 [ "$status" = 0 ] || fail "exit status $status"
 rm -rf "$project"
 echo "cues session: ok"

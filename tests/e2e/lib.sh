@@ -70,10 +70,12 @@ wait_line() {
 
 program_ended() { ! kill -0 "$vpid" 2>/dev/null; }
 
-# Waits for the program to exit and prints its status.
+# Waits for the program to exit and sets exit_status. It must run in the shell that started
+# the program (not in a $(...) subshell): only that shell can collect the status, whenever
+# the program ends.
 wait_exit() {
     if wait_for program_ended; then
-        wait "$vpid"; echo $?; return 0
+        wait "$vpid"; exit_status=$?; vpid=; return 0
     fi
     kill "$vpid"; return 1
 }

@@ -38,7 +38,8 @@ drive < "$session/input.txt"
 hwm_end=$(peak_resident)
 control=${window_id[control]}
 press "$control" ctrl+q
-status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+wait_exit || fail "Ctrl+Q did not end the program"
+status=$exit_status
 vpid=
 [ "$status" = 0 ] || fail "exit status $status"
 elapsed=$(( $(date +%s) - started ))

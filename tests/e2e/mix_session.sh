@@ -40,7 +40,8 @@ wait_for grep -qF 'launch "render now"' tolvex.log || fail "the engine did not s
 grep -q $'^launch\trender now\r$' prefs.txt || fail "Ctrl+M changed the launch command"
 
 press "$control" ctrl+q
-status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+wait_exit || fail "Ctrl+Q did not end the program"
+status=$exit_status
 [ "$status" = 0 ] || fail "exit status $status"
 rm -rf "$project"
 echo "mix session: ok"

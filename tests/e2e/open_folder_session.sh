@@ -34,6 +34,7 @@ press "$control" ctrl+m
 wait_for test -s "$project/tolvex.log" || fail "Mix did not run $prefix/lib/veltrane/tolvex in the project folder"
 
 press "$control" ctrl+q
-status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+wait_exit || fail "Ctrl+Q did not end the program"
+status=$exit_status
 [ "$status" = 0 ] || fail "exit status $status"
 echo "open folder: ok"

@@ -25,6 +25,7 @@ wait_line faders.txt $'comp\t1\t-12.0\t10.0\t100.0\t1.5' ||
 xdotool search --onlyvisible --name '^Effects$' >/dev/null || fail "Escape closed the effects window"
 
 press "$control" ctrl+q
-status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+wait_exit || fail "Ctrl+Q did not end the program"
+status=$exit_status
 [ "$status" = 0 ] || fail "exit status $status"
 echo "slider entry: ok"

@@ -6,6 +6,7 @@ control=$(wait_window '^Veltrane$') || fail "the control window did not appear"
 press "$control" ctrl+f
 wait_window '^Faders$' >/dev/null || fail "Ctrl+F did not show the faders window"
 press "$control" ctrl+q
-status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+wait_exit || fail "Ctrl+Q did not end the program"
+status=$exit_status
 [ "$status" = 0 ] || fail "exit status $status"
 echo "smoke: ok"

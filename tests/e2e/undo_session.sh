@@ -74,7 +74,8 @@ store "$control"
 grep -q $'^Evening Session\r$' faders.txt || fail "Ctrl+Y did not redo the Recall All"
 
 press "$control" ctrl+q
-status=$(wait_exit) || fail "Ctrl+Q did not end the program"
+wait_exit || fail "Ctrl+Q did not end the program"
+status=$exit_status
 [ "$status" = 0 ] || fail "exit status $status"
 rm -rf "$project"
 echo "undo session: ok"
