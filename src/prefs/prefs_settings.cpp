@@ -6,6 +6,8 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Input.H>
 
+#include <cmath>
+
 #include "app/control.h"
 #include "cues/cues.h"
 #include "state/status_message.h"
@@ -34,11 +36,18 @@ Fl_Value_Input **const xout_fields[] = {&Xout_Min, &Xout_Sec, &Xout_Msec};
 Fl_Value_Input **const head_tail_fields[] = {&head, &tail};
 Fl_Value_Input **const panlaw_field[] = {&panlaw};
 
+// A typed value that no float holds (1e300, "inf") would reach prefs.txt as "inf": it is not
+// stored, and its field shows the stored value again.
 template <int N>
 void FieldsToArray(Fl_Value_Input **const (&fields)[N], float *cells)
 {
-    for (int i = 0; i < N; i++)
-        cells[i] = float((*fields[i])->value());
+    for (int i = 0; i < N; i++) {
+        const float typed = float((*fields[i])->value());
+        if (std::isfinite(typed))
+            cells[i] = typed;
+        else
+            (*fields[i])->value(cells[i]);
+    }
     ClearStatus();
 }
 

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -165,6 +166,16 @@ TEST(PrefsWindow, DitherAndTextsKeepTheStatusLineNumbersClearIt)
     Preview_Msec->value(250);
     Preview_Msec->do_callback();
     EXPECT_FLOAT_EQ(PreviewArray[2], 250);
+
+    // A number no float holds is refused, and the field shows the stored one again.
+    head->value(1e300);
+    head->do_callback();
+    EXPECT_TRUE(std::isfinite(HeadTailArray[0]));
+    EXPECT_EQ(head->value(), double(HeadTailArray[0]));
+    panlaw->value(HUGE_VAL);
+    panlaw->do_callback();
+    EXPECT_FLOAT_EQ(PanlawStore, 4.5f);
+    EXPECT_EQ(panlaw->value(), 4.5);
 
     // Over-long text is cut to fit its buffer.
     std::string long_path(400, 'p');
