@@ -19,6 +19,7 @@
 #include <unistd.h>
 
 #include "app/control.h"
+#include "app/undo.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
@@ -404,4 +405,28 @@ TEST(CuesWindow, FollowsEditsFromOtherWindowsAndTheColour)
     color = 200;
     UpdatePreferences();
     EXPECT_EQ(CuesWindow->color(), Fl_Color(200));
+}
+
+TEST(CuesWindow, ACellEditIsOneUndoStepAndTheTableFollowsUndoAndRedo)
+{
+    Start();
+    Recall(MIX);
+    GoTo(2, 1);
+    const int col = CueColumnOf(ChannelSlot(1));
+    OpenCueEntry(col);
+    CueEntry->value("-7.25");
+    StoreCueEntry();
+    ASSERT_FLOAT_EQ(Volume[Cell(1, 1)], -7.25f);
+    ASSERT_EQ(ChanActive[Cell(1, 1)], 1);
+
+    // Volume and "auto" changed together: one step takes both back.
+    UndoLastEdit();
+    EXPECT_FLOAT_EQ(Volume[Cell(1, 1)], 0.0f);
+    EXPECT_EQ(ChanActive[Cell(1, 1)], 0);
+    EXPECT_EQ(SlotText(1, 1), "") << "the table shows the undone mix";
+    EXPECT_EQ(A1->value(), 0);
+    RedoLastEdit();
+    EXPECT_FLOAT_EQ(Volume[Cell(1, 1)], -7.25f);
+    EXPECT_EQ(SlotText(1, 1), "-7.25");
+    EXPECT_DOUBLE_EQ(vol1->value(), -7.25);
 }
