@@ -52,9 +52,6 @@ wait_for stored_block_has 2 $'v\t3\t0.00' || fail "the edit after Page Down is n
 block_has 2 $'v\t1\t0.00' || fail "cue point 2 lost channel 1"
 ! block_has 1 $'v\t3\t0.00' || fail "the edit after Page Down also reached cue point 1"
 
-press "$control" ctrl+q
-wait_exit || fail "Ctrl+Q did not end the program"
-status=$exit_status
-[ "$status" = 0 ] || fail "exit status $status"
+quit_program "$control"
 rm -rf "$project"
 echo "cues session: ok"

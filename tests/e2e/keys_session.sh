@@ -33,9 +33,6 @@ press "$control" ctrl+s
 wait_for grep -qF "1 $project/kick.wav +" "$project/tracks.txt" ||
     fail "Return in the chooser did not name channel 1"
 
-press "$control" ctrl+q
-wait_exit || fail "Ctrl+Q did not end the program"
-status=$exit_status
-[ "$status" = 0 ] || fail "exit status $status"
+quit_program "$control"
 rm -rf "$project"
 echo "keys: ok"

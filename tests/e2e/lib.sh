@@ -79,3 +79,10 @@ wait_exit() {
     fi
     kill "$vpid"; return 1
 }
+
+# Quits with Ctrl+Q in the control window $1 and checks that the program ends with status 0.
+quit_program() {
+    press "$1" ctrl+q
+    wait_exit || fail "Ctrl+Q did not end the program"
+    [ "$exit_status" = 0 ] || fail "exit status $exit_status"
+}

@@ -37,11 +37,7 @@ hwm_start=$(peak_resident)
 drive < "$session/input.txt"
 hwm_end=$(peak_resident)
 control=${window_id[control]}
-press "$control" ctrl+q
-wait_exit || fail "Ctrl+Q did not end the program"
-status=$exit_status
-vpid=
-[ "$status" = 0 ] || fail "exit status $status"
+quit_program "$control"
 elapsed=$(( $(date +%s) - started ))
 
 echo "peak resident size (kB) at the start: $hwm_start; after each store:$peaks; at the end: $hwm_end"

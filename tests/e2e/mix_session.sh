@@ -39,9 +39,6 @@ wait_for grep -qF 'launch "render now"' tolvex.log || fail "the engine did not s
 # Ctrl+M typed with the focus in a text field mixes; it is not typed into the text.
 grep -q $'^launch\trender now\r$' prefs.txt || fail "Ctrl+M changed the launch command"
 
-press "$control" ctrl+q
-wait_exit || fail "Ctrl+Q did not end the program"
-status=$exit_status
-[ "$status" = 0 ] || fail "exit status $status"
+quit_program "$control"
 rm -rf "$project"
 echo "mix session: ok"

@@ -33,8 +33,5 @@ xdotool key Down Down Down Down Return                  # "Recall All"
 press "$control" ctrl+m
 wait_for test -s "$project/tolvex.log" || fail "Mix did not run $prefix/lib/veltrane/tolvex in the project folder"
 
-press "$control" ctrl+q
-wait_exit || fail "Ctrl+Q did not end the program"
-status=$exit_status
-[ "$status" = 0 ] || fail "exit status $status"
+quit_program "$control"
 echo "open folder: ok"

@@ -24,8 +24,5 @@ wait_line faders.txt $'comp\t1\t-12.0\t10.0\t100.0\t1.5' ||
     fail "faders.txt lacks the typed threshold: $(grep '^comp' faders.txt 2>/dev/null)"
 xdotool search --onlyvisible --name '^Effects$' >/dev/null || fail "Escape closed the effects window"
 
-press "$control" ctrl+q
-wait_exit || fail "Ctrl+Q did not end the program"
-status=$exit_status
-[ "$status" = 0 ] || fail "exit status $status"
+quit_program "$control"
 echo "slider entry: ok"

@@ -73,9 +73,6 @@ press "$control" ctrl+y
 store "$control"
 grep -q $'^Evening Session\r$' faders.txt || fail "Ctrl+Y did not redo the Recall All"
 
-press "$control" ctrl+q
-wait_exit || fail "Ctrl+Q did not end the program"
-status=$exit_status
-[ "$status" = 0 ] || fail "exit status $status"
+quit_program "$control"
 rm -rf "$project"
 echo "undo session: ok"
