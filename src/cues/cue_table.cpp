@@ -8,7 +8,6 @@
 #include <FL/Fl_Table.H>
 #include <FL/fl_draw.H>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +18,7 @@
 #include "cues/cues.h"
 #include "faders/bank.h"
 #include "faders/faders.h"
+#include "state/typed_number.h"
 #include "files/text_out.h"
 #include "state/status_message.h"
 
@@ -378,27 +378,20 @@ void OpenCueEntry(int col)
 
 namespace {
 
-// A typed volume: a whole number text within the faders' volume range.
+// A typed volume: a number within the faders' volume range.
 bool ParseVolume(const char *text, float *volume)
 {
-    char *end = nullptr;
-    const double v = strtod(text, &end);
-    if (end == text)
-        return false;
-    while (*end == ' ')
-        end++;
-    if (*end || !std::isfinite(v) || v < -144 || v > 12)
+    double v;
+    if (!ReadTypedNumber(text, &v) || v < -144 || v > 12)
         return false;
     *volume = float(v);
     return true;
 }
 
-// After an edit of the table the faders window shows the same cue point's values at once.
+// The refresh at the end of the edit shows the changed cells in the faders window at once.
 void EndTableEdit()
 {
     ClearStatus();
-    UpdateVolumes();
-    UpdateChannelActive();
     EditEnded(CueTable);
 }
 

@@ -13,13 +13,12 @@
 #include <FL/Fl_Window.H>
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "effects/effects_layout.h"
 #include "state/status_message.h"
+#include "state/typed_number.h"
 
 Fl_Input *SliderEntry;
 
@@ -114,31 +113,6 @@ Fl_Value_Slider *SliderUnderMouse(const Fl_Window *window)
 bool InsideEntry(const Fl_Window *window)
 {
     return target && SliderEntry->window() == window && Fl::event_inside(SliderEntry);
-}
-
-// A number in the C form whatever the locale, with "," taken as the decimal point as well;
-// surrounding spaces are allowed, anything else beside the number is not.
-bool ReadTypedNumber(const char *text, double *number)
-{
-    char plain[TYPED_TEXT_SIZE];
-    size_t length = strlen(text);
-    if (length >= sizeof plain)
-        return false;
-    for (size_t i = 0; i <= length; i++)
-        plain[i] = text[i] == ',' ? '.' : text[i];
-    const char *first = plain, *last = plain + length;
-    while (first < last && *first == ' ')
-        first++;
-    while (last > first && last[-1] == ' ')
-        last--;
-    if (first < last && *first == '+' && (last - first < 2 || first[1] != '-'))
-        first++;                      // the parser takes "-" only
-    double value = 0;
-    auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || !std::isfinite(value))
-        return false;
-    *number = value;
-    return true;
 }
 
 void MarkAllText()

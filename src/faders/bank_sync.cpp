@@ -8,15 +8,13 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 
-#include <cfloat>
-#include <cmath>
-
 #include "state/status_message.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
 #include "state/mix_state.h"
+#include "state/typed_number.h"
 
 namespace {
 
@@ -32,11 +30,11 @@ double ValueOf(Fl_Spinner *w) { return w->value(); }
 double ValueOf(Fl_Valuator *w) { return w->value(); }
 double ValueOf(Fl_Button *w) { return w->value(); }
 
-// A value that is no finite float (typed "nan", "inf" or 1e300) would reach the files as text
-// the engine cannot read, so it is not stored. Returns whether it was.
+// A value that no float cell holds (typed "nan", "inf" or 1e300) is not stored. Returns
+// whether it was.
 bool StoreValue(float &cell, double value)
 {
-    if (!std::isfinite(value) || std::fabs(value) > FLT_MAX)
+    if (!FitsFloat(value))
         return false;
     cell = float(value);
     return true;
@@ -58,11 +56,14 @@ void ShowValue(Fl_Value_Input *w, double value)
     w->input.value(text);
 }
 
-// A refused value does not stay on screen: the field shows what the mix holds.
+bool AnyValue(double) { return true; }
+
+// Stores the widget's value when it passes `accepts` and fits the cell; a refused value does
+// not stay on screen: the field shows what the mix holds.
 template <typename Widget, typename T>
-void StoreOrShowStored(Widget *w, T &cell)
+void StoreOrShowStored(Widget *w, T &cell, bool (*accepts)(double) = AnyValue)
 {
-    if (!StoreValue(cell, ValueOf(w)))
+    if (!accepts(ValueOf(w)) || !StoreValue(cell, ValueOf(w)))
         ShowValue(w, cell);
 }
 
@@ -101,11 +102,8 @@ void StoreStrip(Fl_Value_Input **const (&column)[STRIP_COUNT], int strip, bool (
     if (strip >= 1 && strip <= STRIP_COUNT) {
         Fl_Value_Input *field = *column[strip - 1];
         const int slot = StripSlot(strip, CurrentBank());
-        if (slot >= 0) {
-            float &cell = table[TableCell(slot, index)];
-            if (!accepts(field->value()) || !StoreValue(cell, field->value()))
-                ShowValue(field, cell);
-        }
+        if (slot >= 0)
+            StoreOrShowStored(field, table[TableCell(slot, index)], accepts);
     }
     ClearStatus();
 }

@@ -6,8 +6,6 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Input.H>
 
-#include <cmath>
-
 #include "app/control.h"
 #include "cues/cues.h"
 #include "state/status_message.h"
@@ -16,6 +14,7 @@
 #include "faders/faders.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"
+#include "state/typed_number.h"
 
 namespace {
 
@@ -36,15 +35,15 @@ Fl_Value_Input **const xout_fields[] = {&Xout_Min, &Xout_Sec, &Xout_Msec};
 Fl_Value_Input **const head_tail_fields[] = {&head, &tail};
 Fl_Value_Input **const panlaw_field[] = {&panlaw};
 
-// A typed value that no float holds (1e300, "inf") would reach prefs.txt as "inf": it is not
-// stored, and its field shows the stored value again.
+// A typed value that no float holds (1e300, "inf") is not stored, and its field shows the
+// stored value again.
 template <int N>
 void FieldsToArray(Fl_Value_Input **const (&fields)[N], float *cells)
 {
     for (int i = 0; i < N; i++) {
-        const float typed = float((*fields[i])->value());
-        if (std::isfinite(typed))
-            cells[i] = typed;
+        const double typed = (*fields[i])->value();
+        if (FitsFloat(typed))
+            cells[i] = float(typed);
         else
             (*fields[i])->value(cells[i]);
     }

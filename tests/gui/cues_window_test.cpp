@@ -430,3 +430,20 @@ TEST(CuesWindow, ACellEditIsOneUndoStepAndTheTableFollowsUndoAndRedo)
     EXPECT_EQ(SlotText(1, 1), "-7.25");
     EXPECT_DOUBLE_EQ(vol1->value(), -7.25);
 }
+
+TEST(CuesWindow, TwoCellEditsAreTwoUndoSteps)
+{
+    Start();
+    Recall(MIX);
+    GoTo(2, 1);
+    OpenCueEntry(CueColumnOf(ChannelSlot(1)));
+    CueEntry->value("-7.25");
+    StoreCueEntry();
+    OpenCueEntry(CueColumnOf(ChannelSlot(2)));
+    CueEntry->value("-3");
+    StoreCueEntry();
+    UndoLastEdit();
+    EXPECT_EQ(ChanActive[Cell(2, 1)], 0);
+    EXPECT_EQ(ChanActive[Cell(1, 1)], 1) << "the first edit is a step of its own";
+    EXPECT_DOUBLE_EQ(vol1->value(), -7.25);
+}
