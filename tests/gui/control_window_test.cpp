@@ -140,16 +140,6 @@ TEST(ControlWindow, ShowPrefsRefreshesTheFieldsFirst)
 
 namespace {
 
-// A key pressed in `window`, dispatched as the toolkit dispatches it.
-void PressKey(Fl_Window *window, int key)
-{
-    Fl::e_keysym = key;
-    Fl::e_text = const_cast<char *>(key == FL_Escape ? "\033" : "");
-    Fl::e_length = key == FL_Escape ? 1 : 0;
-    Fl::e_state = 0;
-    Fl::handle(FL_KEYBOARD, window);
-}
-
 // A field that takes Escape for itself, as an entry does that Escape closes.
 struct EscapeTaker : Fl_Input {
     int escapes = 0;
@@ -172,10 +162,10 @@ TEST(ControlWindow, EscapeClosesNoWindowButTheWindowManagerDoes)
     FadersWindow->show();
     PumpEvents();
     Fl::focus(nullptr);
-    PressKey(ControlWindow, FL_Escape);
+    PressKey(ControlWindow, FL_Escape, "\033");
     EXPECT_TRUE(ControlWindow->shown()) << "Escape in the control window";
     Fl::focus(CueName);
-    PressKey(FadersWindow, FL_Escape);
+    PressKey(FadersWindow, FL_Escape, "\033");
     EXPECT_TRUE(FadersWindow->shown()) << "Escape in a text field of the faders window";
 
     // A widget that wants Escape still gets it.
@@ -185,7 +175,7 @@ TEST(ControlWindow, EscapeClosesNoWindowButTheWindowManagerDoes)
     other.show();
     PumpEvents();
     Fl::focus(entry);
-    PressKey(&other, FL_Escape);
+    PressKey(&other, FL_Escape, "\033");
     EXPECT_EQ(entry->escapes, 1);
     other.hide();
 

@@ -90,12 +90,7 @@ void Start()
 void Key(Fl_Widget *focus, int keysym, int state = 0, const char *text = "")
 {
     Fl::focus(focus);
-    Fl::e_keysym = keysym;
-    Fl::e_state = state;
-    Fl::e_text = const_cast<char *>(text);
-    Fl::e_length = int(std::string(text).size());
-    Fl::handle(FL_KEYBOARD, focus->top_window());
-    Fl::e_state = 0;
+    PressKey(focus->top_window(), keysym, text, state);
 }
 
 void Activate(std::initializer_list<int> indices)

@@ -97,24 +97,6 @@ std::string ReadFile(const char *name)
     return text.str();
 }
 
-// Runs the test body in a scratch working directory.
-struct ScratchDir {
-    char path[64] = "/tmp/faders_test_XXXXXX";
-    char old[4096];
-    ScratchDir()
-    {
-        EXPECT_NE(getcwd(old, sizeof old), nullptr);
-        EXPECT_NE(mkdtemp(path), nullptr);
-        EXPECT_EQ(chdir(path), 0);
-    }
-    ~ScratchDir()
-    {
-        EXPECT_EQ(chdir(old), 0);
-        std::string cmd = std::string("rm -rf ") + path;
-        EXPECT_EQ(system(cmd.c_str()), 0);
-    }
-};
-
 } // namespace
 
 TEST(FadersIndex, MenuHoldsTheThreeEdits)
@@ -245,7 +227,7 @@ TEST(FadersIndex, ActiveFlagCueNameAndMixNameReachTheState)
 TEST(FadersFiles, EditsInTheWindowAreStoredInFadersTxt)
 {
     StartVeltrane();
-    ScratchDir dir;
+    ScratchDirectory dir;
     MixNameInput->value("window");
     MixNameInput->do_callback();
     GoTo(1, 3);
@@ -280,7 +262,7 @@ TEST(FadersFiles, EditsInTheWindowAreStoredInFadersTxt)
 TEST(FadersFiles, ARecallRefreshesWhatTheWindowShows)
 {
     StartVeltrane();
-    ScratchDir dir;
+    ScratchDirectory dir;
     GoTo(2, 1);
     {
         std::ofstream out("faders.txt", std::ios::binary);

@@ -275,41 +275,19 @@ Widget *Find(Fl_Group *group, const char *label = nullptr)
 void PressInChooser(int key, Fl_Widget *focus)
 {
     Fl::focus(focus);
-    Fl::e_keysym = key;
-    Fl::e_text = const_cast<char *>(key == FL_Escape ? "\033" : "\r");
-    Fl::e_length = 1;
-    Fl::e_state = 0;
-    Fl::handle(FL_KEYBOARD, ChooserWindow());
+    PressKey(ChooserWindow(), key, key == FL_Escape ? "\033" : "\r");
 }
-
-// A scratch working directory holding two sound files, left again at the end.
-struct ScratchDirectory {
-    char path[64] = "/tmp/veltrane-chooser-XXXXXX";
-    char home[PATH_MAX];
-    ScratchDirectory()
-    {
-        EXPECT_TRUE(getcwd(home, sizeof home));
-        EXPECT_TRUE(mkdtemp(path));
-        EXPECT_EQ(chdir(path), 0);
-        fclose(fopen("kick.wav", "w"));
-        fclose(fopen("snare.wav", "w"));
-    }
-    ~ScratchDirectory()
-    {
-        EXPECT_EQ(chdir(home), 0);
-        std::string command = std::string("rm -rf ") + path;
-        EXPECT_EQ(system(command.c_str()), 0);
-    }
-    std::string File(const char *name) const { return std::string(path) + "/" + name; }
-};
 
 } // namespace
 
 TEST(PrefsWindow, EveryWayTheChooserConfirmsFillsTheFieldAndEachOpeningStartsFresh)
 {
     StartVeltrane();
-    ScratchDirectory scratch;
-    const std::string kick = scratch.File("kick.wav"), snare = scratch.File("snare.wav");
+    ScratchDirectory scratch;   // holding two sound files
+    fclose(fopen("kick.wav", "w"));
+    fclose(fopen("snare.wav", "w"));
+    const std::string kick = std::string(scratch.path) + "/kick.wav";
+    const std::string snare = std::string(scratch.path) + "/snare.wav";
 
     // A name typed into the Filename field and confirmed with Return.
     browse2->do_callback();

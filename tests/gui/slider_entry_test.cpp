@@ -56,25 +56,15 @@ void DoubleClick(Fl_Value_Slider *slider)
     ClickAt(slider, 10, 10, 1);
 }
 
-void Key(Fl_Window *window, int keysym, const char *text = "", int state = 0)
-{
-    Fl::e_keysym = keysym;
-    Fl::e_text = const_cast<char *>(text);
-    Fl::e_length = int(std::string(text).size());
-    Fl::e_state = state;
-    Fl::handle(FL_KEYBOARD, window);
-    Fl::e_state = 0;
-}
-
 // Types over the marked text key by key, then presses the given key (Return by default).
 void TypeInto(Fl_Value_Slider *slider, const char *text, int finish = FL_Enter)
 {
     Fl_Window *window = slider->window();
     for (const char *c = text; *c; c++) {
         char key[2] = {*c, 0};
-        Key(window, *c, key);
+        PressKey(window, *c, key);
     }
-    Key(window, finish, finish == FL_Enter ? "\r" : "");
+    PressKey(window, finish, finish == FL_Enter ? "\r" : "");
 }
 
 // Double click, type, Return.
@@ -95,13 +85,6 @@ bool StoredLine(const std::string &wanted)
     return false;
 }
 
-void EnterScratchDirectory()
-{
-    char dir[] = "/tmp/veltrane-entry-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    ASSERT_EQ(chdir(dir), 0);
-}
-
 } // namespace
 
 // The entry opens holding the shown value, marked; what it stores equals a slider released
@@ -109,7 +92,7 @@ void EnterScratchDirectory()
 TEST(SliderEntry, TypedValueStoresAsAReleasedSliderWould)
 {
     ShowBothWindows();
-    EnterScratchDirectory();
+    ScratchDirectory dir;
     int children = EffectsWindow->children();
     Click(comp0);
     SetStatus("earlier message");
@@ -130,12 +113,12 @@ TEST(SliderEntry, TypedValueStoresAsAReleasedSliderWould)
     EXPECT_EQ(Fl::focus(), comp1);
 
     // Return on the focused slider opens the entry too; "+" and spaces around are allowed.
-    Key(EffectsWindow, FL_Enter, "\r");
+    PressKey(EffectsWindow, FL_Enter, "\r");
     ASSERT_EQ(SliderEntryTarget(), comp1);
     TypeInto(comp1, " +-0.04 ");
     EXPECT_EQ(SliderEntryTarget(), comp1) << "\"+-\" is no number";
     SliderEntry->value(" -5 ");
-    Key(EffectsWindow, FL_KP_Enter);
+    PressKey(EffectsWindow, FL_KP_Enter);
     EXPECT_EQ(Pcomp[1][1], -5.0f);
 
     // The same value released on channel 2's slider: the stored lines agree.
@@ -151,13 +134,13 @@ TEST(SliderEntry, TypedValueStoresAsAReleasedSliderWould)
     // Ctrl+M mixes with the typed value: it is stored before the store of the mix.
     DoubleClick(comp1);
     SliderEntry->value("-7");
-    Key(EffectsWindow, 'm', "\r", FL_CTRL);
+    PressKey(EffectsWindow, 'm', "\r", FL_CTRL);
     EXPECT_EQ(SliderEntryTarget(), nullptr);
     EXPECT_TRUE(StoredLine("comp\t2\t-7.0\t10.0\t100.0\t1.5")) << "channel 2 is shown";
 
     // The arrow keys still step the focused slider and store at once.
     Fl::focus(comp2);
-    Key(EffectsWindow, FL_Right);
+    PressKey(EffectsWindow, FL_Right);
     EXPECT_FLOAT_EQ(Pcomp[2][2], 10.1f);
 }
 
@@ -186,14 +169,14 @@ TEST(SliderEntry, RefusesWhatTheSliderCannotHold)
     // The low shelf loads its default 500, outside its 30 to 300.
     DoubleClick(lshelf1);
     EXPECT_EQ(std::string(SliderEntry->value()), "500");
-    Key(EffectsWindow, FL_Enter, "\r");
+    PressKey(EffectsWindow, FL_Enter, "\r");
     EXPECT_EQ(SliderEntryTarget(), lshelf1);
     EXPECT_EQ(std::string(tbuffer), "Hz: 30 to 300");
     EXPECT_EQ(Plshelf[1][1], 500.0f);
 
     for (const char *text : {"301", "29.9", "abc", "12abc", "", "1,2,3", "nan", "inf", "1e400"}) {
         SliderEntry->value(text);
-        Key(EffectsWindow, FL_Enter, "\r");
+        PressKey(EffectsWindow, FL_Enter, "\r");
         EXPECT_EQ(SliderEntryTarget(), lshelf1) << text;
         EXPECT_EQ(SliderEntry->mark(), 0) << text;
         EXPECT_EQ(SliderEntry->position(), SliderEntry->size()) << text;
@@ -239,18 +222,18 @@ TEST(SliderEntry, TabAndClickElsewhereStore)
 
     // The reverb window's Tab goes along its rows on screen, and round.
     Fl::focus(trev_rtn);
-    Key(ReverbWindow, FL_Tab);
+    PressKey(ReverbWindow, FL_Tab);
     EXPECT_EQ(Fl::focus(), trev_size);
     DoubleClick(trev_size);
     TypeInto(trev_size, "300", FL_Tab);
     EXPECT_EQ(Ptrtn[1], 300.0f);
     EXPECT_EQ(Fl::focus(), trev_taps);
-    Key(ReverbWindow, FL_Tab);
+    PressKey(ReverbWindow, FL_Tab);
     EXPECT_EQ(Fl::focus(), Rev_HP0);
-    Key(ReverbWindow, FL_Tab, "", FL_SHIFT);
+    PressKey(ReverbWindow, FL_Tab, "", FL_SHIFT);
     EXPECT_EQ(Fl::focus(), trev_taps);
     Fl::focus(rev_positionZ);
-    Key(ReverbWindow, FL_Tab);
+    PressKey(ReverbWindow, FL_Tab);
     EXPECT_EQ(Fl::focus(), rev_rtn);
 }
 

@@ -160,29 +160,8 @@ void MarkIndices()
 
 void Key(int key, int state)
 {
-    Fl::e_keysym = key;
-    Fl::e_state = state;
-    Fl::e_text = const_cast<char *>("");
-    Fl::e_length = 0;
-    Fl::handle(FL_KEYBOARD, FadersWindow);
+    PressKey(FadersWindow, key, "", state);
 }
-
-struct ScratchDir {
-    char path[64] = "/tmp/undo_test_XXXXXX";
-    char old[4096];
-    ScratchDir()
-    {
-        EXPECT_NE(getcwd(old, sizeof old), nullptr);
-        EXPECT_NE(mkdtemp(path), nullptr);
-        EXPECT_EQ(chdir(path), 0);
-    }
-    ~ScratchDir()
-    {
-        EXPECT_EQ(chdir(old), 0);
-        std::string cmd = std::string("rm -rf ") + path;
-        EXPECT_EQ(system(cmd.c_str()), 0);
-    }
-};
 
 } // namespace
 
@@ -253,7 +232,7 @@ TEST(Undo, EffectsMatrixAndPreferences)
 // writes that mix. Storing names the empty channels "----" and mutes them: one step as well.
 TEST(Undo, RecallAndStore)
 {
-    ScratchDir dir;
+    ScratchDirectory dir;
     Fresh();
     Volume[Cell(4, 0)] = -9;
     strcpy(NameBuffer[2], "Bass");
@@ -407,7 +386,7 @@ void RunEveryCallback(Fl_Group *group, std::string &missed)
 // No callback of the seven windows bypasses the point where every operation ends.
 TEST(Undo, EveryCallbackEndsAtOnePoint)
 {
-    ScratchDir dir;
+    ScratchDirectory dir;
     Fresh();
     FollowEdits(CountEnd);
     std::string missed;
