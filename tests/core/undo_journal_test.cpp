@@ -7,20 +7,13 @@
 
 #include "state/mix_state.h"
 #include "state/undo_journal.h"
+#include "journaled_state.h"
 
 namespace {
 
-typedef std::vector<unsigned char> Snapshot;
+typedef std::string Snapshot;
 
-Snapshot TakeSnapshot()
-{
-    Snapshot s;
-    for (int t = 0; t < JOURNAL_TABLE_COUNT; t++) {
-        const unsigned char *p = static_cast<const unsigned char *>(JournalTables[t].address);
-        s.insert(s.end(), p, p + JournalTables[t].size);
-    }
-    return s;
-}
+Snapshot TakeSnapshot() { return JournaledState(); }
 
 bool StateIs(const Snapshot &s)
 {

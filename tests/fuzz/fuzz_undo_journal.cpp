@@ -10,6 +10,7 @@
 #include "state/index_edit.h"
 #include "state/mix_state.h"
 #include "state/undo_journal.h"
+#include "../core/journaled_state.h"
 #include "fuzz_support.h"
 
 namespace {
@@ -35,17 +36,6 @@ void Apply(const Edit &e)
     }
 }
 
-typedef std::vector<unsigned char> Snapshot;
-
-Snapshot Take()
-{
-    Snapshot s;
-    for (int t = 0; t < JOURNAL_TABLE_COUNT; t++) {
-        const unsigned char *p = static_cast<const unsigned char *>(JournalTables[t].address);
-        s.insert(s.end(), p, p + JournalTables[t].size);
-    }
-    return s;
-}
 
 void Require(bool condition)
 {
@@ -56,17 +46,13 @@ void Require(bool condition)
 // Replays the steps in effect from the start-up state and compares; then puts the state back.
 void RequireReplay(const std::vector<Step> &done)
 {
-    const Snapshot now = Take();
+    const std::string now = JournaledState();
     ResetState();
     for (const Step &step : done)
         for (const Edit &e : step)
             Apply(e);
-    Require(Take() == now);
-    size_t at = 0;
-    for (int t = 0; t < JOURNAL_TABLE_COUNT; t++) {
-        memcpy(JournalTables[t].address, now.data() + at, JournalTables[t].size);
-        at += JournalTables[t].size;
-    }
+    Require(JournaledState() == now);
+    RestoreJournaledState(now);
 }
 
 } // namespace

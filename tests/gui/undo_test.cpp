@@ -30,6 +30,7 @@
 #include "effects/matrix_layout.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
+#include "../core/journaled_state.h"
 #include "gui_harness.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"
@@ -72,8 +73,7 @@ struct Picture {
 Picture Take()
 {
     Picture p;
-    for (int t = 0; t < JOURNAL_TABLE_COUNT; t++)
-        p.state.append(static_cast<const char *>(JournalTables[t].address), JournalTables[t].size);
+    p.state = JournaledState();
     for (Fl_Double_Window **window : windows) {
         p.widgets += std::to_string((*window)->color()) + ":";
         Describe(*window, p.widgets);
