@@ -79,17 +79,17 @@ bool CueKeys(int event, const Fl_Window *window)
         Fl::event_state(FL_SHIFT) ? HideCues() : ShowCues();
         return true;
     case FL_Page_Down:
+    case FL_Page_Up: {
         if (!travel)
             return false;
         StoreTyping();
-        ctrl ? NextBank() : NextCuePoint();
+        const bool down = Fl::event_key() == FL_Page_Down;
+        if (ctrl)
+            down ? NextBank() : PreviousBank();
+        else
+            down ? NextCuePoint() : PreviousCuePoint();
         return true;
-    case FL_Page_Up:
-        if (!travel)
-            return false;
-        StoreTyping();
-        ctrl ? PreviousBank() : PreviousCuePoint();
-        return true;
+    }
     default:
         return false;
     }

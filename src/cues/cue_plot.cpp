@@ -79,35 +79,39 @@ void DrawTitle(int x, int y, int points)
     fl_draw(title, x + 8, y + 18);
 }
 
-void DrawVolumeAxis(const Scale &dB, int left, int right)
+// Walks the labelled ticks of an axis: `draw` gets each tick's pixel and its label (a value
+// that rounding left a hair off zero reads "0").
+template <typename Draw>
+void DrawTicks(const Scale &axis, Draw draw)
 {
-    const double step = dB.step;
+    const double step = axis.step;
     fl_font(FL_HELVETICA, 12);
-    for (double v = dB.low; v <= dB.high + step / 2; v += step) {
-        const int y = dB.At(v);
-        fl_color(GRID);
-        fl_xyline(left, y, right);
+    for (double v = axis.low; v <= axis.high + step / 2; v += step) {
         char label[32];
         snprintf(label, sizeof label, "%g", std::fabs(v) < step / 1000 ? 0.0 : v);
+        draw(axis.At(v), label);
+    }
+}
+
+void DrawVolumeAxis(const Scale &dB, int left, int right)
+{
+    DrawTicks(dB, [&](int y, const char *label) {
+        fl_color(GRID);
+        fl_xyline(left, y, right);
         fl_color(FL_BLACK);
         fl_draw(label, left - 46, y - 8, 40, 16, FL_ALIGN_RIGHT);
-    }
+    });
     fl_draw("dB", left - 46, dB.At(dB.high) - 20, 40, 14, FL_ALIGN_RIGHT);
 }
 
 void DrawTimeAxis(const Scale &time, int top, int bottom)
 {
-    const double step = time.step;
-    fl_font(FL_HELVETICA, 12);
-    for (double t = time.low; t <= time.high + step / 2; t += step) {
-        const int x = time.At(t);
+    DrawTicks(time, [&](int x, const char *label) {
         fl_color(GRID);
         fl_yxline(x, top, bottom);
-        char label[32];
-        snprintf(label, sizeof label, "%g", std::fabs(t) < step / 1000 ? 0.0 : t);
         fl_color(FL_BLACK);
         fl_draw(label, x - 30, bottom + 2, 60, 14, FL_ALIGN_CENTER);
-    }
+    });
     fl_draw("time, s (min * 60 + sec + msec / 1000)", time.At(time.high) - 300, bottom + 44, 300, 14,
             FL_ALIGN_RIGHT);
 }
