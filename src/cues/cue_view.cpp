@@ -56,12 +56,6 @@ int StripOfColumn(int k)
 
 void SlotTitle(int slot, char *text, int size)
 {
-    if (slot == MasterSlot())
-        snprintf(text, size, "Master");
-    else if (slot >= VcaSlot(1))
-        snprintf(text, size, "VCA %d", slot - VcaSlot(1) + 1);
-    else if (slot >= SubmixSlot(1))
-        snprintf(text, size, "Sub %d", slot - SubmixSlot(1) + 1);
-    else
-        snprintf(text, size, "Ch %d", slot);
+    static const char *const words[] = {"Master", "Ch", "Sub", "VCA"};
+    SlotText(slot, words, text, size);
 }

@@ -167,3 +167,13 @@ void ClearInternalArrays()
     memset(PlayMode, 0, 4);
     DitherBits = 1;
 }
+
+void SlotText(int slot, const char *const (&words)[4], char *out, int size)
+{
+    int number;
+    const SlotKind kind = KindOfSlot(slot, &number);
+    if (kind == MASTER_KIND)
+        snprintf(out, size_t(size), "%s", words[kind]);
+    else
+        snprintf(out, size_t(size), "%s %d", words[kind], number);
+}

@@ -26,6 +26,25 @@ inline int VcaSlot(int vca) { return CHANNEL_COUNT + GROUP_COUNT + vca; }
 inline bool IsSlot(int slot) { return slot >= 0 && slot < SLOT_COUNT; }
 inline bool IsIndex(int index) { return index >= 0 && index < INDEX_COUNT; }
 inline bool IsGroupNumber(int n) { return n >= 1 && n <= GROUP_COUNT; }
+// The other way round: which kind of strip a slot stands for, and its number within the
+// kind (channel, submix or VCA number; 0 for the master).
+enum SlotKind { MASTER_KIND, CHANNEL_KIND, SUBMIX_KIND, VCA_KIND };
+inline SlotKind KindOfSlot(int slot, int *number)
+{
+    if (slot >= VcaSlot(1)) {
+        *number = slot - VcaSlot(0);
+        return VCA_KIND;
+    }
+    if (slot >= SubmixSlot(1)) {
+        *number = slot - SubmixSlot(0);
+        return SUBMIX_KIND;
+    }
+    *number = slot;
+    return slot == MasterSlot() ? MASTER_KIND : CHANNEL_KIND;
+}
+// Names a slot as "<word> <number>" (the master: its word alone), with one word per kind in
+// SlotKind order ({"master", "channel", "submix", "VCA"}).
+void SlotText(int slot, const char *const (&words)[4], char *out, int size);
 // Element of slot s at time index i in an automation table.
 inline int Cell(int slot, int index) { return slot * INDEX_COUNT + index; }
 // Element of channel c and submix/VCA n in SubAsn / VcaAsn.

@@ -184,14 +184,8 @@ void Apply(const Step &step, bool undo)
 
 void SlotName(int slot, char *out, int size)
 {
-    if (slot == MasterSlot())
-        snprintf(out, size_t(size), "master");
-    else if (slot <= CHANNEL_COUNT)
-        snprintf(out, size_t(size), "channel %d", slot);
-    else if (slot <= CHANNEL_COUNT + GROUP_COUNT)
-        snprintf(out, size_t(size), "submix %d", slot - CHANNEL_COUNT);
-    else
-        snprintf(out, size_t(size), "VCA %d", slot - CHANNEL_COUNT - GROUP_COUNT);
+    static const char *const words[] = {"master", "channel", "submix", "VCA"};
+    SlotText(slot, words, out, size);
 }
 
 size_t ElementSize(const JournalTable &t)
