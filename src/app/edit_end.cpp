@@ -103,12 +103,22 @@ void RefreshFollowers()
         followers[i]();
 }
 
+static void EndStep(const void *run, const char *operation)
+{
+    if (JournalRecord(run, operation))
+        RefreshChangedTables();
+    RefreshFollowers();
+}
+
 void EditEnded(Fl_Widget *source)
 {
     const void *run;
     const char *operation;
     NameStep(source, run, operation);
-    if (JournalRecord(run, operation))
-        RefreshChangedTables();
-    RefreshFollowers();
+    EndStep(run, operation);
+}
+
+void OperationEnded(const char *operation)
+{
+    EndStep(nullptr, operation);
 }

@@ -9,6 +9,10 @@ class Fl_Widget;
 // tables that changed, then runs the followers.
 void EditEnded(Fl_Widget *source);
 
+// The same for an operation that no widget runs (a key of a window): `operation` names its
+// undo step ("paste effects, channel 12").
+void OperationEnded(const char *operation);
+
 // `refresh` runs after every operation (and after every undo and redo), in the order of
 // registration; it reads the state and shows what changed.
 void FollowEdits(void (*refresh)());

@@ -6,6 +6,7 @@
 #include "app/undo.h"
 #include "cues/cues.h"
 #include "state/status_message.h"
+#include "effects/chain_clipboard.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
 #include "effects/slider_entry.h"
@@ -16,13 +17,13 @@
 
 namespace {
 
-// The undo and redo keys and the cue window's keys (Ctrl+L, the Page keys) are taken first,
-// in every window, before any widget. A focused text field would take Ctrl+M as a carriage
+// The undo and redo keys, the cue window's keys (Ctrl+L, the Page keys) and the effects
+// window's clipboard keys are taken first, in the windows they belong to, before any widget. A focused text field would take Ctrl+M as a carriage
 // return typed into its path or command (and so into prefs.txt). Ctrl+M is the Mix
 // shortcut: it goes to the shortcuts.
 int KeepCtrlMForMix(int event, Fl_Window *window)
 {
-    if (TakeUndoKey(event) || CueKeys(event, window))
+    if (TakeUndoKey(event) || CueKeys(event, window) || EffectChainKeys(event, window))
         return 1;
     if (event == FL_KEYBOARD && Fl::event_state(FL_CTRL) && Fl::event_key() == 'm' &&
         dynamic_cast<Fl_Input_ *>(Fl::focus()))

@@ -22,14 +22,14 @@ void MoveInHistory(bool (*move)(char *, int), const char *done, const char *at_e
     RefreshFollowers();
 }
 
+} // namespace
+
 // Typing the field shows but has not stored yet: its callback clears the mark when it stores.
 bool HoldsTyping(Fl_Widget *focus)
 {
     const Fl_Input_ *field = dynamic_cast<const Fl_Input_ *>(focus);
     return field && field->changed() && !field->readonly();
 }
-
-} // namespace
 
 void UndoLastEdit() { MoveInHistory(JournalUndo, "Undo", "Nothing to undo"); }
 void RedoLastEdit() { MoveInHistory(JournalRedo, "Redo", "Nothing to redo"); }

@@ -37,6 +37,59 @@ static float LastValue(FieldWalk *fields)
     return FieldToFloat(RestOfLine(fields));
 }
 
+// ---- Effect lines ---------------------------------------------------------------------
+
+// A slot number or a submix number as the writer writes it: digits alone.
+static bool IsWrittenNumber(const Field &field)
+{
+    if (field.length < 1 || field.length > 9)
+        return false;
+    for (int i = 0; i < field.length; i++)
+        if (field.text[i] < '0' || field.text[i] > '9')
+            return false;
+    return true;
+}
+
+// The fields after an effect key: the slot, then cells 1 to cells - 1, the last one the
+// rest of the line.
+static void ReadEffectFields(FieldWalk *fields, int cells, EffectLine *read)
+{
+    FieldWalk slotFields = *fields;
+    read->slot = ReadSlotFields(fields);
+    Field first = NextField(&slotFields);
+    if (KeyIs(first, "G"))
+        read->exact = IsWrittenNumber(NextField(&slotFields)) &&
+                      IsGroupNumber(read->slot - SubmixSlot(0));
+    else
+        read->exact = KeyIs(first, "M") || IsWrittenNumber(first);
+    for (int cell = 1; cell < cells; cell++) {
+        Field value = cell < cells - 1 ? NextField(fields) : RestOfLine(fields);
+        read->cells[cell] = FieldToFloat(value);
+        read->exact = read->exact && FieldIsNumber(value);
+    }
+}
+
+bool ReadEffectLine(const TextLine &line, EffectLine *read)
+{
+    Field key = LineKey(line);
+    for (int id = 0; id < EFFECT_COUNT; id++) {
+        if (!KeyIs(key, Effects[id].key))
+            continue;
+        FieldWalk fields = FieldsAfterKey(line);
+        read->effect = static_cast<EffectId>(id);
+        ReadEffectFields(&fields, Effects[id].cells, read);
+        return true;
+    }
+    return false;
+}
+
+void PutEffectLine(const EffectLine &read, float *row, int cells)
+{
+    row[0] = 1.0f;
+    for (int cell = 1; cell < cells; cell++)
+        row[cell] = read.cells[cell];
+}
+
 // ---- Effects, pans, sends, reverb -----------------------------------------------------
 
 void ParamsFromBuffer(char *text, const char *key, float *table, int rowLength, int cellCount)
@@ -44,16 +97,13 @@ void ParamsFromBuffer(char *text, const char *key, float *table, int rowLength, 
     for (int slot = 0; slot < SLOT_COUNT; slot++)
         table[slot * rowLength] = 0.0f;
     ForEachKeyLine(text, key, [&](FieldWalk *fields) {
-        int slot = ReadSlotFields(fields);
-        if (slot > SubmixSlot(GROUP_COUNT) || slot < 0) {
+        EffectLine read;
+        ReadEffectFields(fields, cellCount, &read);
+        if (!HasEffectChain(read.slot)) {
             puts(">>Channel number out of range or not specified!");
-            slot = SubmixSlot(GROUP_COUNT);
+            read.slot = SubmixSlot(GROUP_COUNT);
         }
-        float *row = table + slot * rowLength;
-        row[0] = 1.0f;
-        for (int cell = 1; cell < cellCount - 1; cell++)
-            row[cell] = FieldToFloat(NextField(fields));
-        row[cellCount - 1] = LastValue(fields);
+        PutEffectLine(read, table + read.slot * rowLength, cellCount);
     });
 }
 
@@ -72,12 +122,10 @@ void Params2D(char *text, const char *key, float *table)
     for (int slot = 0; slot < SLOT_COUNT; slot++)
         table[slot * EFFECT_CELLS] = 0.0f;
     ForEachKeyLine(text, key, [&](FieldWalk *fields) {
-        int slot = ReadSlotFields(fields);
-        float value = LastValue(fields);
-        if (!IsSlot(slot))
-            return;
-        table[slot * EFFECT_CELLS] = 1.0f;
-        table[slot * EFFECT_CELLS + 1] = value;
+        EffectLine read;
+        ReadEffectFields(fields, 2, &read);
+        if (IsSlot(read.slot))
+            PutEffectLine(read, table + read.slot * EFFECT_CELLS, 2);
     });
 }
 

@@ -146,10 +146,10 @@ static void AppendEffectLine(TextOut *out, const EffectKind &effect, int slot)
     AppendText(out, "\n");
 }
 
-static void AppendEffectsOfSlot(TextOut *out, int slot, const EffectId *order)
+void AppendEffectsOfSlot(TextOut *out, int slot)
 {
     for (int i = 0; i < EFFECT_COUNT; i++) {
-        const EffectKind &effect = Effects[order ? order[i] : i];
+        const EffectKind &effect = Effects[slot == MasterSlot() ? MasterEffectOrder[i] : i];
         if (EffectOn(effect.table[slot]))
             AppendEffectLine(out, effect, slot);
     }
@@ -229,12 +229,12 @@ bool AppendBuffer(char *text)
     AppendGroups(&out, Groups[1]);
     AppendText(&out, "\n");
     for (int slot = ChannelSlot(1); slot <= ChannelSlot(CHANNEL_COUNT); slot++)
-        AppendEffectsOfSlot(&out, slot, nullptr);
+        AppendEffectsOfSlot(&out, slot);
     AppendText(&out, "\n");
     for (int n = 1; n <= GROUP_COUNT; n++)
-        AppendEffectsOfSlot(&out, SubmixSlot(n), nullptr);
+        AppendEffectsOfSlot(&out, SubmixSlot(n));
     AppendText(&out, "\n");
-    AppendEffectsOfSlot(&out, MasterSlot(), MasterEffectOrder);
+    AppendEffectsOfSlot(&out, MasterSlot());
     AppendText(&out, "\n");
     AppendReverb(&out);
     AppendText(&out, "\n");

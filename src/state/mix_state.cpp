@@ -168,6 +168,8 @@ void ClearInternalArrays()
     DitherBits = 1;
 }
 
+const char *const SlotWords[4] = {"master", "channel", "submix", "VCA"};
+
 void SlotText(int slot, const char *const (&words)[4], char *out, int size)
 {
     int number;

@@ -45,6 +45,8 @@ inline SlotKind KindOfSlot(int slot, int *number)
 // Names a slot as "<word> <number>" (the master: its word alone), with one word per kind in
 // SlotKind order ({"master", "channel", "submix", "VCA"}).
 void SlotText(int slot, const char *const (&words)[4], char *out, int size);
+// The words of the status line and the undo history: "channel 12", "submix 3", "master".
+extern const char *const SlotWords[4];
 // Element of slot s at time index i in an automation table.
 inline int Cell(int slot, int index) { return slot * INDEX_COUNT + index; }
 // Element of channel c and submix/VCA n in SubAsn / VcaAsn.

@@ -184,8 +184,7 @@ void Apply(const Step &step, bool undo)
 
 void SlotName(int slot, char *out, int size)
 {
-    static const char *const words[] = {"master", "channel", "submix", "VCA"};
-    SlotText(slot, words, out, size);
+    SlotText(slot, SlotWords, out, size);
 }
 
 size_t ElementSize(const JournalTable &t)

@@ -1,0 +1,100 @@
+// The clipboard hands its text over later, as an FL_PASTE event to a widget's handle(): the
+// paste keys ask for it, and a receiver widget pastes the text when it arrives (at once when
+// this program owns the clipboard).
+#include "effects/chain_clipboard.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Group.H>
+#include <FL/Fl_Widget.H>
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/edit_end.h"
+#include "app/undo.h"
+#include "effects/effects_window.h"
+#include "effects/slider_entry.h"
+#include "state/mix_state.h"
+#include "state/status_message.h"
+
+namespace {
+
+enum { CLIPBOARD = 1 };   // the toolkit's clipboard, as opposed to the selection (0)
+
+class PasteReceiver : public Fl_Widget {
+public:
+    explicit PasteReceiver(ChainPaste how) : Fl_Widget(0, 0, 0, 0), how_(how) {}
+    void draw() override {}
+    int handle(int event) override
+    {
+        if (event != FL_PASTE)
+            return 0;
+        PasteEffectChainText(Fl::event_text(), how_);
+        return 1;
+    }
+
+private:
+    const ChainPaste how_;
+};
+
+// One receiver per kind of paste, belonging to no window.
+Fl_Widget &Receiver(ChainPaste how)
+{
+    static PasteReceiver *receivers[2];
+    if (!receivers[how]) {
+        Fl_Group *building = Fl_Group::current();
+        Fl_Group::current(nullptr);
+        receivers[how] = new PasteReceiver(how);
+        Fl_Group::current(building);
+    }
+    return *receivers[how];
+}
+
+void ShownSlotName(char *name, int size)
+{
+    SlotText(CNL, SlotWords, name, size);
+}
+
+} // namespace
+
+void CopyEffectChain()
+{
+    char text[CHAIN_TEXT_SIZE], name[32];
+    const int effects = EffectChainText(CNL, text, sizeof text);
+    ShownSlotName(name, sizeof name);
+    if (effects == 0) {
+        SetStatus("Nothing copied: no effect is on for %s", name);
+        return;
+    }
+    Fl::copy(text, int(strlen(text)), CLIPBOARD);
+    SetStatus("Copied %i effect%s from %s", effects, effects > 1 ? "s" : "", name);
+}
+
+void PasteEffectChainText(const char *text, ChainPaste how)
+{
+    if (!PasteEffectChain(text ? text : "", CNL, how))
+        return;
+    char name[32], operation[48];
+    ShownSlotName(name, sizeof name);
+    snprintf(operation, sizeof operation, "paste effects, %s", name);
+    OperationEnded(operation);
+}
+
+bool EffectChainKeys(int event, const Fl_Window *window)
+{
+    if (event != FL_KEYBOARD || window != EffectsWindow || !Fl::event_state(FL_CTRL) ||
+        Fl::event_state(FL_ALT | FL_META))
+        return false;
+    const int key = Fl::event_key();
+    const bool shift = Fl::event_state(FL_SHIFT) != 0;
+    if (!(key == 'c' && !shift) && key != 'v')
+        return false;
+    if (SliderEntryTarget() || HoldsTyping(Fl::focus()))
+        return false;
+    if (key == 'c')
+        CopyEffectChain();
+    else
+        Fl::paste(Receiver(shift ? PASTE_ADDED_BLOCKS : PASTE_WHOLE_CHAIN), CLIPBOARD);
+    return true;
+}
