@@ -103,12 +103,16 @@ void RefreshFollowers()
         followers[i]();
 }
 
-static void EndStep(const void *run, const char *operation)
+namespace {
+
+void EndStep(const void *run, const char *operation)
 {
     if (JournalRecord(run, operation))
         RefreshChangedTables();
     RefreshFollowers();
 }
+
+} // namespace
 
 void EditEnded(Fl_Widget *source)
 {
@@ -118,7 +122,4 @@ void EditEnded(Fl_Widget *source)
     EndStep(run, operation);
 }
 
-void OperationEnded(const char *operation)
-{
-    EndStep(nullptr, operation);
-}
+void EditEndedAs(const char *operation) { EndStep(nullptr, operation); }

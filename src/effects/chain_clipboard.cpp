@@ -9,12 +9,12 @@
 #include <FL/Fl_Widget.H>
 
 #include <cstdio>
-#include <cstring>
 
 #include "app/edit_end.h"
 #include "app/undo.h"
 #include "effects/effects_window.h"
 #include "effects/slider_entry.h"
+#include "files/effect_lines.h"
 #include "state/mix_state.h"
 #include "state/status_message.h"
 
@@ -61,13 +61,16 @@ void ShownSlotName(char *name, int size)
 void CopyEffectChain()
 {
     char text[CHAIN_TEXT_SIZE], name[32];
-    const int effects = EffectChainText(CNL, text, sizeof text);
+    const int length = WriteEffectLines(CNL, text, sizeof text);
+    int effects = 0;
+    for (int i = 0; i < length; i++)
+        effects += text[i] == '\n';
     ShownSlotName(name, sizeof name);
     if (effects == 0) {
         SetStatus("Nothing copied: no effect is on for %s", name);
         return;
     }
-    Fl::copy(text, int(strlen(text)), CLIPBOARD);
+    Fl::copy(text, length, CLIPBOARD);
     SetStatus("Copied %i effect%s from %s", effects, effects > 1 ? "s" : "", name);
 }
 
@@ -78,7 +81,7 @@ void PasteEffectChainText(const char *text, ChainPaste how)
     char name[32], operation[48];
     ShownSlotName(name, sizeof name);
     snprintf(operation, sizeof operation, "paste effects, %s", name);
-    OperationEnded(operation);
+    EditEndedAs(operation);
 }
 
 bool EffectChainKeys(int event, const Fl_Window *window)

@@ -2,75 +2,78 @@
 
 #include <cstdio>
 
+#include "files/effect_lines.h"
 #include "files/faders_file.h"
 #include "state/effects.h"
 #include "state/status_message.h"
 
-int EffectChainText(int slot, char *text, int size)
-{
-    TextOut out = StartText(text, size);
-    AppendEffectsOfSlot(&out, slot);
-    if (out.overflow) {
-        text[0] = 0;
-        return 0;
-    }
-    int lines = 0;
-    for (const char *c = text; *c; c++)
-        lines += *c == '\n';
-    return lines;
-}
-
 namespace {
 
-// The effect lines of a pasted text, one per effect (a later line for the same effect
-// replaces an earlier one, as in the reader).
+// What a pasted text holds: per effect the last line naming it (a later line for the same
+// effect wins, as in the reader), the strip they name, and the lines of other kinds.
 struct Chain {
-    EffectLine lines[EFFECT_COUNT];
-    bool named[EFFECT_COUNT];
-    int source;      // the slot the lines name
-    int effects;     // effects named
-    int others;      // lines of other kinds, left out
+    const char *lines[EFFECT_COUNT];
+    int source;
+    int effects;
+    int others;
 };
 
-bool Refuse(const char *why, int lineNumber, const char *key)
+const EffectKind *EffectOfKey(const Field &key)
 {
-    SetStatus("Nothing pasted: line %i (%s) %s", lineNumber, key, why);
-    return false;
+    for (const EffectKind &effect : Effects)
+        if (KeyIs(key, effect.key))
+            return &effect;
+    return nullptr;
+}
+
+// The fields after an effect line's key as the reader takes them: a slot field ("M", "G"
+// and a submix number, or a number), then one number for each value, the last one ending
+// the line. `slot` gets the strip named; null when the line is as written, else why not.
+const char *LineFault(const EffectKind &effect, FieldWalk fields, int *slot)
+{
+    FieldWalk named = fields;
+    *slot = ReadSlotFields(&fields);
+    const Field first = NextField(&named);
+    const bool slotField = KeyIs(first, "M") || (KeyIs(first, "G") ? *slot > CHANNEL_COUNT
+                                                                   : FieldIsNumber(first));
+    if (!slotField || !HasEffectChain(*slot))
+        return "names no channel, submix or master";
+    for (int cell = 1; cell < effect.cells; cell++)
+        if (!FieldIsNumber(cell < effect.cells - 1 ? NextField(&fields) : RestOfLine(&fields)))
+            return effect.cells > 2 ? "needs a number for each of its values, and no more"
+                                    : "needs one number after its slot, and no more";
+    return nullptr;
 }
 
 bool ReadChain(const char *text, Chain *chain)
 {
-    *chain = Chain{};
-    chain->source = -1;
+    *chain = Chain{{}, -1, 0, 0};
     LineWalk walk = StartLines(text);
     TextLine line;
     while (NextLine(&walk, &line)) {
-        EffectLine read;
-        if (!ReadEffectLine(line, &read)) {
-            chain->others += LineKey(line).length > 0;
+        const Field key = LineKey(line);
+        const EffectKind *effect = EffectOfKey(key);
+        if (!effect) {
+            chain->others += key.length > 0;
             continue;
         }
-        const EffectKind &kind = Effects[read.effect];
-        if (!HasEffectChain(read.slot))
-            return Refuse("names no channel, submix or master", line.number, kind.key);
-        if (!read.exact) {
-            char why[64];
-            snprintf(why, sizeof why, "is not as faders.txt holds it: a slot and %i number%s",
-                     kind.cells - 1, kind.cells > 2 ? "s" : "");
-            return Refuse(why, line.number, kind.key);
+        int slot;
+        if (const char *fault = LineFault(*effect, FieldsAfterKey(line), &slot)) {
+            SetStatus("Nothing pasted: line %i (%s) %s", line.number, effect->key, fault);
+            return false;
         }
-        if (chain->source >= 0 && read.slot != chain->source) {
+        if (chain->source >= 0 && slot != chain->source) {
             char first[32], second[32];
             SlotText(chain->source, SlotWords, first, sizeof first);
-            SlotText(read.slot, SlotWords, second, sizeof second);
+            SlotText(slot, SlotWords, second, sizeof second);
             SetStatus("Nothing pasted: the lines name both %s and %s; copy one chain at a time",
                       first, second);
             return false;
         }
-        chain->source = read.slot;
-        chain->effects += !chain->named[read.effect];
-        chain->named[read.effect] = true;
-        chain->lines[read.effect] = read;
+        chain->source = slot;
+        const char *&kept = chain->lines[effect - Effects];
+        chain->effects += !kept;
+        kept = line.text;
     }
     if (chain->effects == 0) {
         SetStatus("Nothing pasted: the clipboard holds no effect line");
@@ -87,15 +90,13 @@ bool PasteEffectChain(const char *text, int slot, ChainPaste how)
     if (!HasEffectChain(slot) || !ReadChain(text, &chain))
         return false;
     for (int id = 0; id < EFFECT_COUNT; id++) {
-        const EffectKind &kind = Effects[id];
-        if (chain.named[id])
-            PutEffectLine(chain.lines[id], kind.table[slot], kind.cells);
+        if (chain.lines[id])
+            ReadEffectLine(chain.lines[id], slot);
         else if (how == PASTE_WHOLE_CHAIN)
-            kind.table[slot][0] = 0.0f;
+            Effects[id].table[slot][0] = 0.0f;
     }
-    char source[32];
+    char source[32], others[48] = "";
     SlotText(chain.source, SlotWords, source, sizeof source);
-    char others[48] = "";
     if (chain.others)
         snprintf(others, sizeof others, "; %i other line%s left out", chain.others,
                  chain.others > 1 ? "s" : "");

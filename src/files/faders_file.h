@@ -3,7 +3,6 @@
 #pragma once
 
 #include "files/text_lines.h"
-#include "state/effects.h"
 #include "state/mix_state.h"
 
 // The name of the file in the working directory.
@@ -44,25 +43,6 @@ void ForEachBodyLine(const char *text, Handler handle)
 // The slot named after a key: "M" the master, "G" then n submix n, else a channel number
 // (a field without digits gives the master). Not range-checked.
 int ReadSlotFields(FieldWalk *fields);
-
-// ---- One slot's effect lines, for the store and for the effect-chain clipboard ----------
-
-// Appends the lines of the effects of `slot` that are on, in the file's order (the master's
-// own order for slot 0).
-void AppendEffectsOfSlot(TextOut *out, int slot);
-
-// One effect line as the reader reads it.
-struct EffectLine {
-    EffectId effect;
-    int slot;                   // the slot it names, not range-checked
-    float cells[EFFECT_CELLS];  // cells 1 to the effect's last
-    bool exact;                 // written as the writer writes it: each slot and value field
-                                // one number, a submix 1 to 8, nothing missing or left over
-};
-// Reads a line whose key is one of the twelve effect keys; false for any other line.
-bool ReadEffectLine(const TextLine &line, EffectLine *read);
-// Switches the line's effect on in `row` (of `cells` cells) with the line's values.
-void PutEffectLine(const EffectLine &read, float *row, int cells);
 
 // Reader passes over a zero-terminated text; none of them changes the text. Each reads
 // the lines whose first field is its key, from line 2 up to the "end" line.

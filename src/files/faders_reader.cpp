@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "state/status_message.h"
+#include "files/effect_lines.h"
 #include "files/faders_file.h"
 #include "files/project_files.h"
 #include "files/text_lines.h"
@@ -37,73 +38,28 @@ static float LastValue(FieldWalk *fields)
     return FieldToFloat(RestOfLine(fields));
 }
 
-// ---- Effect lines ---------------------------------------------------------------------
+// ---- Effects, pans, sends, reverb -----------------------------------------------------
 
-// A slot number or a submix number as the writer writes it: digits alone.
-static bool IsWrittenNumber(const Field &field)
-{
-    if (field.length < 1 || field.length > 9)
-        return false;
-    for (int i = 0; i < field.length; i++)
-        if (field.text[i] < '0' || field.text[i] > '9')
-            return false;
-    return true;
-}
-
-// The fields after an effect key: the slot, then cells 1 to cells - 1, the last one the
-// rest of the line.
-static void ReadEffectFields(FieldWalk *fields, int cells, EffectLine *read)
-{
-    FieldWalk slotFields = *fields;
-    read->slot = ReadSlotFields(fields);
-    Field first = NextField(&slotFields);
-    if (KeyIs(first, "G"))
-        read->exact = IsWrittenNumber(NextField(&slotFields)) &&
-                      IsGroupNumber(read->slot - SubmixSlot(0));
-    else
-        read->exact = KeyIs(first, "M") || IsWrittenNumber(first);
-    for (int cell = 1; cell < cells; cell++) {
-        Field value = cell < cells - 1 ? NextField(fields) : RestOfLine(fields);
-        read->cells[cell] = FieldToFloat(value);
-        read->exact = read->exact && FieldIsNumber(value);
-    }
-}
-
-bool ReadEffectLine(const TextLine &line, EffectLine *read)
-{
-    Field key = LineKey(line);
-    for (int id = 0; id < EFFECT_COUNT; id++) {
-        if (!KeyIs(key, Effects[id].key))
-            continue;
-        FieldWalk fields = FieldsAfterKey(line);
-        read->effect = static_cast<EffectId>(id);
-        ReadEffectFields(&fields, Effects[id].cells, read);
-        return true;
-    }
-    return false;
-}
-
-void PutEffectLine(const EffectLine &read, float *row, int cells)
+// Switches an effect on in `row` with the values after the line's slot.
+static void SetEffectRow(float *row, int cellCount, FieldWalk *fields)
 {
     row[0] = 1.0f;
-    for (int cell = 1; cell < cells; cell++)
-        row[cell] = read.cells[cell];
+    for (int cell = 1; cell < cellCount - 1; cell++)
+        row[cell] = FieldToFloat(NextField(fields));
+    row[cellCount - 1] = LastValue(fields);
 }
-
-// ---- Effects, pans, sends, reverb -----------------------------------------------------
 
 void ParamsFromBuffer(char *text, const char *key, float *table, int rowLength, int cellCount)
 {
     for (int slot = 0; slot < SLOT_COUNT; slot++)
         table[slot * rowLength] = 0.0f;
     ForEachKeyLine(text, key, [&](FieldWalk *fields) {
-        EffectLine read;
-        ReadEffectFields(fields, cellCount, &read);
-        if (!HasEffectChain(read.slot)) {
+        int slot = ReadSlotFields(fields);
+        if (slot > SubmixSlot(GROUP_COUNT) || slot < 0) {
             puts(">>Channel number out of range or not specified!");
-            read.slot = SubmixSlot(GROUP_COUNT);
+            slot = SubmixSlot(GROUP_COUNT);
         }
-        PutEffectLine(read, table + read.slot * rowLength, cellCount);
+        SetEffectRow(table + slot * rowLength, cellCount, fields);
     });
 }
 
@@ -122,10 +78,12 @@ void Params2D(char *text, const char *key, float *table)
     for (int slot = 0; slot < SLOT_COUNT; slot++)
         table[slot * EFFECT_CELLS] = 0.0f;
     ForEachKeyLine(text, key, [&](FieldWalk *fields) {
-        EffectLine read;
-        ReadEffectFields(fields, 2, &read);
-        if (IsSlot(read.slot))
-            PutEffectLine(read, table + read.slot * EFFECT_CELLS, 2);
+        int slot = ReadSlotFields(fields);
+        float value = LastValue(fields);
+        if (!IsSlot(slot))
+            return;
+        table[slot * EFFECT_CELLS] = 1.0f;
+        table[slot * EFFECT_CELLS + 1] = value;
     });
 }
 
@@ -309,4 +267,24 @@ void ParseBufferMulti(char *text)
     ReadSubmixState(text);
     ParseSubmix(text);
     ParseVCA(text);
+}
+
+// ---- One strip's effect lines ---------------------------------------------------------
+
+bool ReadEffectLine(const char *text, int slot)
+{
+    LineWalk walk = StartLines(text);
+    TextLine line;
+    if (!IsSlot(slot) || !NextLine(&walk, &line))
+        return false;
+    FieldWalk fields{line.text, line.text + line.length};
+    Field key = NextField(&fields);
+    for (const EffectKind &effect : Effects) {
+        if (!KeyIs(key, effect.key))
+            continue;
+        ReadSlotFields(&fields);
+        SetEffectRow(effect.table[slot], effect.cells, &fields);
+        return true;
+    }
+    return false;
 }

@@ -3,7 +3,6 @@ set -u
 . "$(dirname "$0")/lib.sh"
 
 start_in_effects_window "$1"
-
 # The "Channel" spinner's field (190, 22, 40 x 20): the number typed over it, then Return.
 go_to_channel() {
     xdotool mousemove --window "$effects" 200 32 click 1
@@ -12,22 +11,15 @@ go_to_channel() {
     xdotool key Return
 }
 
-# A double click on a slider's value box (its left end) opens the entry for a typed value.
-type_value() {
-    xdotool mousemove --window "$effects" "$1" "$2" click --repeat 2 --delay 100 1
-    xdotool type --delay 50 -- "$3"
-    xdotool key Return
-}
-
+# On channel 11: "Peak Comp" (30, 125) on, -12 typed into its threshold's value box (31, 157);
+# "EQ: Low Shelf" (30, 340) and "EQ: Band 1" (150, 340) on.
 go_to_channel 11
-# "Peak Comp" (30, 125) with its threshold (31, 157); "EQ: Low Shelf" (30, 340) with its dB
-# (31, 413); "EQ: Band 1" (150, 340) with its Hz (151, 373).
 xdotool mousemove --window "$effects" 80 135 click 1
-type_value 45 167 -12
+xdotool mousemove --window "$effects" 45 167 click --repeat 2 --delay 100 1
+xdotool type --delay 50 -- "-12"
+xdotool key Return
 xdotool mousemove --window "$effects" 80 350 click 1
-type_value 45 423 4.5
 xdotool mousemove --window "$effects" 200 350 click 1
-type_value 165 383 800
 xdotool key ctrl+c
 for channel in 12 13; do
     go_to_channel "$channel"
@@ -38,15 +30,13 @@ wait_line faders.txt $'comp\t13\t-12.0\t10.0\t100.0\t1.5' ||
     fail "channel 13 lacks the pasted compressor: $(grep '^comp' faders.txt 2>/dev/null)"
 visible_window '^VCA Matrix$' >/dev/null && fail "Ctrl+V in the effects window showed the VCA matrix"
 
-# Each channel's comp and EQ lines, with the channel number taken out.
+# A channel's comp and EQ lines, its number taken out.
 chain_of() {
     grep -E $'^(comp|band1|band2|hshelf|lshelf|hp)\t'"$1"$'\t' faders.txt | sed "s/\t$1\t/\tN\t/"
 }
-source_chain=$(chain_of 11)
-[ "$(echo "$source_chain" | wc -l)" = 3 ] || fail "channel 11 should have three lines: $source_chain"
+[ "$(chain_of 11 | wc -l)" = 3 ] || fail "channel 11 should have three lines: $(chain_of 11)"
 for channel in 12 13; do
-    [ "$(chain_of "$channel")" = "$source_chain" ] ||
-        fail "channel $channel: $(chain_of "$channel") instead of $source_chain"
+    [ "$(chain_of "$channel")" = "$(chain_of 11)" ] || fail "channel $channel: $(chain_of "$channel")"
 done
 
 quit_program "$control"
