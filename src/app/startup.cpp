@@ -18,9 +18,9 @@
 namespace {
 
 // The undo and redo keys, the cue window's keys (Ctrl+L, the Page keys) and the effects
-// window's clipboard keys are taken first, in the windows they belong to, before any widget. A focused text field would take Ctrl+M as a carriage
-// return typed into its path or command (and so into prefs.txt). Ctrl+M is the Mix
-// shortcut: it goes to the shortcuts.
+// window's clipboard keys are taken first, in the windows they belong to, before any widget.
+// A focused text field would take Ctrl+M as a carriage return typed into its path or command
+// (and so into prefs.txt). Ctrl+M is the Mix shortcut: it goes to the shortcuts.
 int KeepCtrlMForMix(int event, Fl_Window *window)
 {
     if (TakeUndoKey(event) || CueKeys(event, window) || EffectChainKeys(event, window))

@@ -97,6 +97,8 @@ bool EffectChainKeys(int event, const Fl_Window *window)
         return false;
     if (key == 'c')
         CopyEffectChain();
+    else if (!Fl::clipboard_contains(Fl::clipboard_plain_text))
+        SetStatus("Nothing pasted: the clipboard holds no text");
     else
         Fl::paste(Receiver(shift ? PASTE_ADDED_BLOCKS : PASTE_WHOLE_CHAIN), CLIPBOARD);
     return true;
