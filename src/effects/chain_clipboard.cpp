@@ -4,17 +4,15 @@
 #include "effects/chain_clipboard.h"
 
 #include <FL/Fl.H>
-#include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Group.H>
+#include <FL/Fl_Input_.H>
 #include <FL/Fl_Widget.H>
 
 #include <cstdio>
 
-#include "app/edit_end.h"
-#include "app/undo.h"
-#include "effects/effects_window.h"
 #include "effects/slider_entry.h"
 #include "files/effect_lines.h"
+#include "state/callback.h"
 #include "state/mix_state.h"
 #include "state/status_message.h"
 
@@ -56,10 +54,30 @@ void ShownSlotName(char *name, int size)
     SlotText(CNL, SlotWords, name, size);
 }
 
+// Typing not yet stored: the field's callback clears the mark when it stores.
+bool FieldIsBeingTyped()
+{
+    const Fl_Input_ *field = dynamic_cast<const Fl_Input_ *>(Fl::focus());
+    return SliderEntryTarget() || (field && field->changed() && !field->readonly());
+}
+
+bool RequestPaste(ChainPaste how)
+{
+    if (FieldIsBeingTyped())
+        return false;
+    if (Fl::clipboard_contains(Fl::clipboard_plain_text))
+        Fl::paste(Receiver(how), CLIPBOARD);
+    else
+        SetStatus("Nothing pasted: the clipboard holds no text");
+    return true;
+}
+
 } // namespace
 
-void CopyEffectChain()
+bool CopyEffectChain()
 {
+    if (FieldIsBeingTyped())
+        return false;
     char text[CHAIN_TEXT_SIZE], name[32];
     const int length = WriteEffectLines(CNL, text, sizeof text);
     int effects = 0;
@@ -68,38 +86,22 @@ void CopyEffectChain()
     ShownSlotName(name, sizeof name);
     if (effects == 0) {
         SetStatus("Nothing copied: no effect is on for %s", name);
-        return;
+        return true;
     }
     Fl::copy(text, length, CLIPBOARD);
     SetStatus("Copied %i effect%s from %s", effects, effects > 1 ? "s" : "", name);
+    return true;
 }
+
+bool PasteEffectChain() { return RequestPaste(PASTE_WHOLE_CHAIN); }
+bool PasteEffectBlocks() { return RequestPaste(PASTE_ADDED_BLOCKS); }
 
 void PasteEffectChainText(const char *text, ChainPaste how)
 {
-    if (!PasteEffectChain(text ? text : "", CNL, how))
+    if (!PasteEffectLines(text ? text : "", CNL, how))
         return;
     char name[32], operation[48];
     ShownSlotName(name, sizeof name);
     snprintf(operation, sizeof operation, "paste effects, %s", name);
-    EditEndedAs(operation);
-}
-
-bool EffectChainKeys(int event, const Fl_Window *window)
-{
-    if (event != FL_KEYBOARD || window != EffectsWindow || !Fl::event_state(FL_CTRL) ||
-        Fl::event_state(FL_ALT | FL_META))
-        return false;
-    const int key = Fl::event_key();
-    const bool shift = Fl::event_state(FL_SHIFT) != 0;
-    if (!(key == 'c' && !shift) && key != 'v')
-        return false;
-    if (SliderEntryTarget() || HoldsTyping(Fl::focus()))
-        return false;
-    if (key == 'c')
-        CopyEffectChain();
-    else if (!Fl::clipboard_contains(Fl::clipboard_plain_text))
-        SetStatus("Nothing pasted: the clipboard holds no text");
-    else
-        Fl::paste(Receiver(shift ? PASTE_ADDED_BLOCKS : PASTE_WHOLE_CHAIN), CLIPBOARD);
-    return true;
+    EndNamedOperation(operation);
 }

@@ -84,7 +84,7 @@ bool ReadChain(const char *text, Chain *chain)
 
 } // namespace
 
-bool PasteEffectChain(const char *text, int slot, ChainPaste how)
+bool PasteEffectLines(const char *text, int slot, ChainPaste how)
 {
     Chain chain;
     if (!HasEffectChain(slot) || !ReadChain(text, &chain))

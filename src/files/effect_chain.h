@@ -14,4 +14,4 @@ enum ChainPaste {
 // (a slot field and one number for each of the effect's values), changes nothing; lines of
 // other kinds are left out. The status line says what was pasted, or why nothing was. True
 // when the chain was pasted.
-bool PasteEffectChain(const char *text, int slot, ChainPaste how);
+bool PasteEffectLines(const char *text, int slot, ChainPaste how);
