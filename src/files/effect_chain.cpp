@@ -1,5 +1,6 @@
 #include "files/effect_chain.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "files/effect_lines.h"
@@ -20,10 +21,10 @@ struct Chain {
 
 const EffectKind *EffectOfKey(const Field &key)
 {
-    for (const EffectKind &effect : Effects)
-        if (KeyIs(key, effect.key))
-            return &effect;
-    return nullptr;
+    const EffectKind *end = Effects + EFFECT_COUNT;
+    const EffectKind *found =
+        std::find_if(Effects, end, [&key](const EffectKind &e) { return KeyIs(key, e.key); });
+    return found != end ? found : nullptr;
 }
 
 // The fields after an effect line's key as the reader takes them: a slot field ("M", "G"
