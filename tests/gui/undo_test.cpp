@@ -343,6 +343,27 @@ TEST(Undo, EveryEditEndsWithTheRefreshOfWhatChanged)
     EXPECT_STREQ(NameInEffects->value(), "Kick");
 }
 
+// A refresh only shows the mix. Even values that a hand-edited file or an old version left
+// outside what the widgets take are shown and kept: no refresh leaves a change that no step holds.
+TEST(Undo, NoRefreshChangesTheMix)
+{
+    Fresh();
+    color = 300;
+    OutbitsStore = 20;
+    DitherBits = 99;
+    PanlawStore = 40;
+    PreviewOn = monoOn = 7;
+    Pan[3] = 900;
+    Volume[Cell(1, 0)] = 1000;
+    MuteArray[1] = SoloArray[1] = 5;
+    JournalStart();
+    UpdateGUI();
+    RefreshFollowers();
+    ShowPrefs();
+    HidePrefs();
+    EXPECT_FALSE(JournalRecord(nullptr, nullptr)) << "colour " << color;
+}
+
 namespace {
 
 int operations_ended;
