@@ -56,6 +56,7 @@ void StartUp()
     make_window4();
     make_window8();
     UpdateGUI();
+    KeepStartUpState();
     JournalStart();
     Fl::event_dispatch(KeepCtrlMForMix);
     InstallSliderEntry();

@@ -341,6 +341,26 @@ bool JournalRecordChanged(const void *address)
     return false;
 }
 
+std::string TakeJournaledState()
+{
+    std::string bytes;
+    bytes.reserve(JournaledStateSize());
+    for (int t = 0; t < JOURNAL_TABLE_COUNT; t++)
+        bytes.append(static_cast<const char *>(JournalTables[t].address), JournalTables[t].size);
+    return bytes;
+}
+
+void PutJournaledState(const std::string &bytes)
+{
+    if (bytes.size() != JournaledStateSize())
+        return;
+    size_t at = 0;
+    for (int t = 0; t < JOURNAL_TABLE_COUNT; t++) {
+        memcpy(JournalTables[t].address, bytes.data() + at, JournalTables[t].size);
+        at += JournalTables[t].size;
+    }
+}
+
 bool JournalUndo(char *description, int size) { return Move(true, description, size); }
 bool JournalRedo(char *description, int size) { return Move(false, description, size); }
 

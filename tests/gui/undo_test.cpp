@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/control.h"
@@ -268,6 +269,44 @@ TEST(Undo, RecallAndStore)
     UndoLastEdit();
     EXPECT_STREQ(NameBuffer[1], "");
     EXPECT_EQ(MuteArray[1], 0);
+}
+
+// Revert All (Ctrl+O) gives the mix as the stored files hold it, dropping what Recall All would
+// keep, in one step; without a faders.txt, or with a file it cannot read whole, it changes nothing.
+TEST(Undo, RevertAllGivesTheStoredMixOrNothing)
+{
+    ScratchDirectory dir;
+    Fresh();
+    strcpy(NameBuffer[2], "Bass");
+    Volume[Cell(2, 0)] = -6;
+    ChanActive[Cell(2, 0)] = 1;
+    ASSERT_TRUE(SaveAll());
+    Pick(ControlWindow, menu_Recall, 4);
+    const std::string stored = JournaledState();   // what the files hold, on the start-up state
+    Pan[5] = 30;
+    MuteArray[9] = 1;
+    HeadTailArray[0] = 2;
+    Volume[Cell(2, 7)] = -1;
+    Pick(FadersWindow, menu_Edit, INSERT);
+    Fl::focus(TextResponse);
+    ExpectUndoable([] { PressKey(ControlWindow, 'o', "\x0f", FL_CTRL); }, "Revert All");
+    EXPECT_TRUE(JournaledState() == stored);
+
+    const int steps = JournalUndoCount();
+    Pan[5] = 30;
+    JournalRecord(nullptr, nullptr);
+    const std::string before = JournaledState();
+    ASSERT_EQ(rename("prefs.txt", "prefs.old"), 0);
+    ASSERT_EQ(mkdir("prefs.txt", 0700), 0);
+    Pick(ControlWindow, menu_Recall, 4);
+    EXPECT_STREQ(tbuffer, "Revert All: cannot read prefs.txt; the mix is unchanged");
+    rmdir("prefs.txt");
+    unlink("faders.txt");
+    Pick(ControlWindow, menu_Recall, 4);
+    EXPECT_STREQ(tbuffer, "Revert All: no faders.txt here; the mix is unchanged");
+    EXPECT_NE(access("faders.txt", F_OK), 0) << "Revert All creates no file";
+    EXPECT_TRUE(JournaledState() == before);
+    EXPECT_EQ(JournalUndoCount(), steps + 1);
 }
 
 TEST(Undo, RunsHistoryEndsAndKeys)
