@@ -1,4 +1,5 @@
 #include "app/edit_end.h"
+#include "app/control.h"
 
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Menu_.H>
@@ -97,11 +98,15 @@ void FollowEdits(void (*refresh)())
         followers[follower_count++] = refresh;
 }
 
+namespace {
+
 void RefreshFollowers()
 {
     for (int i = 0; i < follower_count; ++i)
         followers[i]();
 }
+
+} // namespace
 
 void EditEnded(Fl_Widget *source)
 {
@@ -110,5 +115,12 @@ void EditEnded(Fl_Widget *source)
     NameStep(source, run, operation);
     if (JournalRecord(run, operation))
         RefreshChangedTables();
+    ShowPosition();
+    RefreshFollowers();
+}
+
+void HistoryMoved()
+{
+    UpdateGUI();
     RefreshFollowers();
 }

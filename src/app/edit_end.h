@@ -13,5 +13,6 @@ void EditEnded(Fl_Widget *source);
 // registration; it reads the state and shows what changed.
 void FollowEdits(void (*refresh)());
 
-// Runs the followers without recording anything (after an undo or redo).
-void RefreshFollowers();
+// The end of an undo or redo: records nothing (the history itself moved), every window shows
+// the restored mix, then the followers run.
+void HistoryMoved();

@@ -12,12 +12,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/edit_end.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/bank.h"
-#include "faders/faders.h"
+#include "state/bank.h"
+#include "state/callback.h"
+#include "state/position.h"
 #include "state/typed_number.h"
 #include "files/text_out.h"
 #include "state/status_message.h"
@@ -249,13 +249,15 @@ bool CueGridKey()
     case FL_Left:
     case FL_Right:
         ChooseStripColumn(chosen_strip_column + (Fl::event_key() == FL_Right ? 1 : -1));
-        EditEnded(CueTable);
+        EndOperation(CueTable);
         return true;
     case FL_Up:
     case FL_Down: {
         const int row = CurrentRow() + (Fl::event_key() == FL_Down ? 1 : -1);
-        if (CurrentRow() >= 0 && row >= 0 && row < row_count)
-            GoToCuePoint(CueRowIndex(row));
+        if (CurrentRow() >= 0 && row >= 0 && row < row_count) {
+            SetCurrentIndex(CueRowIndex(row));
+            EndOperation(CueTable);
+        }
         return true;
     }
     case FL_Escape:
@@ -338,10 +340,8 @@ void ClickCueCell(int row, int col)
     // A clicked row is on screen: the table does not scroll under the mouse (the second click
     // of a double click would land on another row).
     keep_scroll = true;
-    if (index != CurrentIndex())
-        GoToCuePoint(index);
-    else
-        EditEnded(CueTable);
+    SetCurrentIndex(index);
+    EndOperation(CueTable);
     keep_scroll = false;
 }
 
@@ -352,7 +352,7 @@ void ClickCueHeading(int col)
         return;
     PlotSlot = slot;
     chosen_strip_column = col - FIXED_COLUMNS;
-    EditEnded(CueTable);
+    EndOperation(CueTable);
 }
 
 void OpenCueEntry(int col)
@@ -392,7 +392,7 @@ bool ParseVolume(const char *text, float *volume)
 void EndTableEdit()
 {
     ClearStatus();
-    EditEnded(CueTable);
+    EndOperation(CueTable);
 }
 
 } // namespace

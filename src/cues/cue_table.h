@@ -29,7 +29,3 @@ void ShowCurrentRow();
 int CueChosenColumn();
 // Draws again the rows and the plot whose content changed since the last refresh.
 void RedrawChangedCues();
-// Makes cue point `index` (0-based) the faders window's current index, or `bank` its bank,
-// exactly as typing it into the index field or the bank spinner does.
-void GoToCuePoint(int index);
-void GoToBank(int bank);

@@ -53,15 +53,3 @@ void StoreCueEntry();
 void CloseCueEntry();
 // Delete: switches "auto" off for column `col` at the current index.
 void ClearCueAuto(int col);
-
-// ---- keyboard travel (faders and cues windows) ----
-
-// The next / previous active cue point becomes the current index; false when there is none.
-bool NextCuePoint();
-bool PreviousCuePoint();
-// The next / previous bank (1..12); false at the ends.
-bool NextBank();
-bool PreviousBank();
-// Ctrl+L / Ctrl+Shift+L, Page Down / Up, Ctrl+Page Down / Up, seen before any widget: true
-// (and the key used) when the key belongs to the window that has the keyboard.
-bool CueKeys(int event, const Fl_Window *window);

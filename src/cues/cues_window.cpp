@@ -9,11 +9,11 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/edit_end.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
+#include "state/callback.h"
+#include "state/position.h"
 
 Fl_Double_Window *CuesWindow;
 Fl_Check_Button *ShowAllCues;
@@ -29,20 +29,6 @@ const int TABLE_TOP = 36, TABLE_HEIGHT = 524, PLOT_TOP = TABLE_TOP + TABLE_HEIGH
 
 Fl_Box *summary;
 int shown_index = -1, shown_rows = -1;
-
-// The switch changes no state: the refresh that follows every edit reads it.
-void ShowAllCuesChanged(Fl_Widget *button, void *)
-{
-    EditEnded(button);
-}
-
-// Escape closes no window; the window manager's close button hides it.
-void CloseCuesWindow(Fl_Widget *window, void *)
-{
-    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape)
-        return;
-    window->hide();
-}
 
 void UpdateSummary()
 {
@@ -95,12 +81,12 @@ Fl_Double_Window *make_window8()
 {
     CuesWindow = new Fl_Double_Window(WIDTH, HEIGHT, "Cues");
     CuesWindow->color(97);
-    CuesWindow->callback(CloseCuesWindow);
 
     ShowAllCues = new Fl_Check_Button(MARGIN, 8, 112, 22, "show all 512");
     ShowAllCues->labelsize(12);
     ShowAllCues->labelcolor(LABEL_COLOR);
-    ShowAllCues->callback(ShowAllCuesChanged);
+    // The switch changes no state: the refresh that ends every operation reads it.
+    ShowAllCues->callback(Callback<RefreshCues>);
 
     summary = new Fl_Box(MARGIN + 124, 8, WIDTH - 2 * MARGIN - 124, 22);
     summary->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
@@ -118,14 +104,13 @@ Fl_Double_Window *make_window8()
     CueEntry->hide();
     CueEntry->textsize(12);
     CueEntry->when(FL_WHEN_ENTER_KEY_ALWAYS | FL_WHEN_RELEASE_ALWAYS);
-    CueEntry->callback(CueEntryDone);
+    CueEntry->callback(Callback<CueEntryDone>);
     grid->end();
     CueTable = grid;
 
     CuePlot = MakeCuePlot(MARGIN, PLOT_TOP, WIDTH - 2 * MARGIN, HEIGHT - PLOT_TOP - MARGIN);
     CuesWindow->end();
 
-    FollowEdits(RefreshCues);
     RefreshCues();
     return CuesWindow;
 }
