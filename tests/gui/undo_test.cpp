@@ -396,8 +396,7 @@ TEST(Undo, NoRefreshChangesTheMix)
     Volume[Cell(1, 0)] = 1000;
     MuteArray[1] = SoloArray[1] = 5;
     JournalStart();
-    UpdateGUI();
-    RefreshFollowers();
+    HistoryMoved();   // the full refresh and every follower
     ShowPrefs();
     HidePrefs();
     EXPECT_FALSE(JournalRecord(nullptr, nullptr)) << "colour " << color;
