@@ -88,6 +88,7 @@ constexpr KeyRow LeftOver(int key, unsigned windows, bool (*operation)())
 const KeyRow KeyTable[] = {
     OnWidget(FL_CTRL + 'm', MIX_WINDOWS, Callback<Mix>),
     OnWidget(FL_CTRL + 's', IN_CONTROL, Callback<SaveAll>),
+    OnWidget(FL_CTRL + 'o', IN_CONTROL, Callback<RevertAll>),
     OnWidget(FL_CTRL + 'q', IN_CONTROL, Callback<ProgramExit>),
     OnWidget(FL_CTRL + 'f', IN_CONTROL, Callback<ShowFaders>),
     OnWidget(FL_CTRL + 'e', IN_CONTROL, Callback<ShowEffects>),

@@ -40,6 +40,7 @@ void StartUp()
     for (Fl_Button *mix : mix_buttons)
         mix->callback(Callback<Mix>);
     UpdateGUI();
+    KeepStartUpState();
     JournalStart();
     InstallKeys();
     InstallSliderEntry();

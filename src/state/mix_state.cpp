@@ -73,6 +73,11 @@ int color = 97;
 
 char reserve_fbuff[FADER_TEXT_SIZE];
 
+int ColourIndex(double value)
+{
+    return !(value > 0) ? 0 : value > 255 ? 255 : int(value);
+}
+
 void CopyText(char *dest, int size, const char *text)
 {
     if (size <= 0)

@@ -124,6 +124,8 @@ extern char DeviceName[SHORT_TEXT_SIZE];
 extern int CNL;
 extern int BrowseNumber;
 extern int color;
+// A window colour as the state keeps it: a toolkit colour index, 0 to 255.
+int ColourIndex(double value);
 
 // The text of faders.txt between the steps of a store or a recall.
 extern char reserve_fbuff[FADER_TEXT_SIZE];
