@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "state/cue_points.h"
+#include "state/cue_list.h"
 #include "state/mix_state.h"
 
 namespace {
@@ -47,9 +47,11 @@ void ExpectEmpty(int at, int active)
         EXPECT_TRUE(Volume[Cell(s, at)] == 0 && Shape[Cell(s, at)] == 1 && ChanActive[Cell(s, at)] == 0) << at;
 }
 
+double Seconds(int i) { return IndexMin[i] * 60.0 + IndexSec[i] + IndexMsec[i] / 1000.0; }
+
 } // namespace
 
-TEST(CuePoints, InsertAfterMovesLaterCuePointsWithTheirNames)
+TEST(CueList, InsertAfterMovesLaterCuePointsWithTheirNames)
 {
     for (int at : {0, 200, 508}) {
         FillCues();
@@ -61,7 +63,7 @@ TEST(CuePoints, InsertAfterMovesLaterCuePointsWithTheirNames)
         ExpectCue(511, 510);
         EXPECT_EQ(moved[at + 1], at + 2);
         EXPECT_EQ(moved[511], -1) << "the inactive last index drops off";
-        EXPECT_DOUBLE_EQ(CueSeconds(at + 1), at + 1.0) << "halfway to the next active in time";
+        EXPECT_DOUBLE_EQ(Seconds(at + 1), at + 1.0) << "halfway to the next active in time";
         if (at == 200) {
             EXPECT_TRUE(IndexMin[201] == 3 && IndexSec[201] == 21 && IndexMsec[201] == 0) << "whole fields";
         }
@@ -69,7 +71,7 @@ TEST(CuePoints, InsertAfterMovesLaterCuePointsWithTheirNames)
     FillCues();
     IndexSec[510] = 30.5f;   // the latest active cue point is 508, at 508 s; 510 is earlier
     ASSERT_EQ(InsertCuePointAfter(508, true), 509);
-    EXPECT_DOUBLE_EQ(CueSeconds(509), 513.0) << "5 s after the latest";
+    EXPECT_DOUBLE_EQ(Seconds(509), 513.0) << "5 s after the latest";
     EXPECT_EQ(IndexMin[509], 8.0f);
     EXPECT_EQ(IndexSec[509], 33.0f);
     EXPECT_STREQ(CueNameBuffer[509], "") << "a copy has no name";
@@ -77,7 +79,7 @@ TEST(CuePoints, InsertAfterMovesLaterCuePointsWithTheirNames)
     EXPECT_EQ(ChanActive[Cell(143, 509)], (143 + 508) % 2);
 }
 
-TEST(CuePoints, InsertIsRefusedWhenTheLastIndexIsInUse)
+TEST(CueList, InsertIsRefusedWhenTheLastIndexIsInUse)
 {
     FillCues();
     IndexActiveArray[511] = 1;
@@ -89,7 +91,7 @@ TEST(CuePoints, InsertIsRefusedWhenTheLastIndexIsInUse)
         ExpectCue(i, i);
 }
 
-TEST(CuePoints, RemoveMovesLaterCuePointsDownAndEmptiesTheEnd)
+TEST(CueList, RemoveMovesLaterCuePointsDownAndEmptiesTheEnd)
 {
     FillCues();
     bool removed[INDEX_COUNT] = {};
@@ -106,7 +108,7 @@ TEST(CuePoints, RemoveMovesLaterCuePointsDownAndEmptiesTheEnd)
     EXPECT_EQ(moved[202], 199);
 }
 
-TEST(CuePoints, SortShufflesActiveCuePointsAmongTheirIndicesOnly)
+TEST(CueList, SortShufflesActiveCuePointsAmongTheirIndicesOnly)
 {
     FillCues();
     EXPECT_FALSE(SortCuePointsByTime()) << "in order already";
@@ -124,5 +126,5 @@ TEST(CuePoints, SortShufflesActiveCuePointsAmongTheirIndicesOnly)
     for (int i = 1; i < INDEX_COUNT; i += 2)
         ExpectCue(i, i);   // inactive: untouched
     for (int i = 2; i < INDEX_COUNT; i += 2)
-        EXPECT_LE(CueSeconds(i - 2), CueSeconds(i));
+        EXPECT_LE(Seconds(i - 2), Seconds(i));
 }

@@ -7,16 +7,6 @@
 #pragma once
 #include "state/mix_state.h"
 
-// A cue point takes part in the mix (and is written to faders.txt) when its flag is exactly 1:
-// the writer's own test.
-inline bool IsActiveCue(int index) { return IndexActiveArray[index] == 1; }
-
-// The time of a cue point in seconds: min * 60 + sec + msec / 1000.
-inline double CueSeconds(int index)
-{
-    return IndexMin[index] * 60.0 + IndexSec[index] + IndexMsec[index] / 1000.0;
-}
-
 // Inserts a cue point after `index`: active, unnamed, with no strip automated and every value
 // at its default, or with `copy` a copy of the strips of `index` (also unnamed). Its time lies
 // halfway between `index` and the next active cue point in time, or 5 seconds after `index`

@@ -1,12 +1,16 @@
 // Every operation builds a map of where each new index comes from and hands it to
 // RebuildCuePoints, the one place that moves the tables of a cue point.
-#include "state/cue_points.h"
+#include "state/cue_list.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 namespace {
+
+// Until the cue point facts have a home in the state.
+bool IsActiveCue(int index) { return IndexActiveArray[index] == 1; }
+double CueSeconds(int index) { return IndexMin[index] * 60.0 + IndexSec[index] + IndexMsec[index] / 1000.0; }
 
 const int EMPTY = -1;   // a source that stands for an empty cue point
 const int LAST = INDEX_COUNT - 1;
