@@ -103,12 +103,23 @@ void RefreshFollowers()
         followers[i]();
 }
 
+namespace {
+
+void EndStep(const void *run, const char *operation)
+{
+    if (JournalRecord(run, operation))
+        RefreshChangedTables();
+    RefreshFollowers();
+}
+
+} // namespace
+
 void EditEnded(Fl_Widget *source)
 {
     const void *run;
     const char *operation;
     NameStep(source, run, operation);
-    if (JournalRecord(run, operation))
-        RefreshChangedTables();
-    RefreshFollowers();
+    EndStep(run, operation);
 }
+
+void EditEndedAs(const char *operation) { EndStep(nullptr, operation); }
