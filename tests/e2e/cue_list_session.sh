@@ -4,8 +4,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 . "$here/song_fixture.sh"
 
-visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
-more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
 has_focus() { xdotool windowfocus "$1" 2>/dev/null; [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 # One line per automation block: its cue name, its "t" line and its "v" lines.
 records() {
@@ -22,14 +20,7 @@ cp "$project/faders.txt" "$project/song.txt"
 start_veltrane "$1" "$project"
 control=$(wait_window '^Veltrane$') || fail "the control window did not appear"
 
-# "Recall" (295, 80, 82 x 20): "Recall All" is its fourth item.
-shown=$(visible_windows)
-xdotool mousemove --window "$control" 336 90 click 1
-wait_for more_windows_than "$shown" || fail "the Recall menu did not open"
-xdotool key Down Down Down Down Return
-wait_for test "$(visible_windows)" -eq "$shown" || fail "the Recall menu did not close"
-press "$control" ctrl+l
-cues=$(wait_window '^Cues$') || fail "Ctrl+L did not show the cue window"
+cues=$(recall_and_show_cues "$control") || exit 1
 wait_for has_focus "$cues" || fail "the cue window did not get the keyboard"
 
 # Click cue 15's name cell: the table is at (8, 36), cells 2 px in below a 36 px heading, rows
