@@ -8,13 +8,13 @@
 
 #include <cstdio>
 
-#include "app/edit_end.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
 #include "files/text_out.h"
+#include "state/callback.h"
+#include "state/position.h"
 #include "state/status_message.h"
 #include "state/typed_number.h"
 
@@ -78,7 +78,7 @@ bool StoreTyped(int index, int col, int slot, const char *text)
 void EndTableEdit()
 {
     ClearStatus();
-    EditEnded(CueTable);
+    EndOperation(CueTable);
 }
 
 void ForgetEntry() { entry_index = entry_col = entry_slot = -1; }
@@ -134,7 +134,7 @@ bool StoreCueEntry()
     if (stored)
         EndTableEdit();
     else
-        EditEnded(CueTable);
+        EndOperation(CueTable);
     return stored;
 }
 

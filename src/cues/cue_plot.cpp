@@ -10,7 +10,7 @@
 
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
+#include "state/position.h"
 
 Fl_Widget *CuePlot;
 int PlotSlot = 1;   // channel 1 until a heading is clicked

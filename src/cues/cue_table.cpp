@@ -14,13 +14,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/edit_end.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/bank.h"
-#include "faders/faders.h"
+#include "state/bank.h"
+#include "state/callback.h"
+#include "state/position.h"
 #include "files/text_out.h"
 
 Fl_Table *CueTable;
@@ -241,7 +241,7 @@ int CueGrid::handle(int event)
         ResizeFlag resize;
         ShowHeadingTip(this, cursor2rowcol(row, col, resize) == CONTEXT_COL_HEADER ? col : -1);
     }
-    if (event == FL_KEYBOARD && (CueListKey() || CueGridKey()))
+    if (event == FL_KEYBOARD && CueGridKey())
         return 1;
     const int used = Fl_Table::handle(event);
     return event == FL_ENTER || event == FL_MOVE ? 1 : used;   // for the headings' tooltips
@@ -302,7 +302,7 @@ bool CueGridKey()
     case FL_Right:
     case FL_Tab:
         SetFrameColumn(StepFrameColumn(col, key == FL_Left || (key == FL_Tab && Fl::event_state(FL_SHIFT)) ? -1 : 1));
-        EditEnded(CueTable);
+        EndOperation(CueTable);
         return true;
     case FL_Up:
     case FL_Down:
@@ -382,10 +382,8 @@ void ClickCueCell(int row, int col)
     // A clicked row is on screen: the table does not scroll under the mouse (the second click
     // of a double click would land on another row).
     keep_scroll = true;
-    if (index != CurrentIndex())
-        GoToCuePoint(index);
-    else
-        EditEnded(CueTable);
+    SetCurrentIndex(index);
+    EndOperation(CueTable);
     keep_scroll = false;
 }
 
@@ -395,7 +393,7 @@ void ClickCueHeading(int col)
     if (slot < 0)
         return;
     PlotSlot = slot;
-    EditEnded(CueTable);
+    EndOperation(CueTable);
 }
 
 // Scrolls the current index's row into view.
