@@ -106,10 +106,6 @@ void RefreshFollowers()
         followers[i]();
 }
 
-} // namespace
-
-namespace {
-
 void EndStep(const void *run, const char *operation)
 {
     if (JournalRecord(run, operation))

@@ -115,6 +115,10 @@ const KeyRow KeyTable[] = {
     Before(FL_CTRL + 'c', IN_EFFECTS, CopyEffectChain),
     Before(FL_CTRL + 'v', IN_EFFECTS, PasteEffectChain),
     Before(FL_CTRL + FL_SHIFT + 'v', IN_EFFECTS, PasteEffectBlocks),
+    OnWidget(FL_Insert, IN_CUES, Callback<InsertCuePoint>),
+    OnWidget(FL_CTRL + FL_Insert, IN_CUES, Callback<InsertCuePointCopy>),
+    OnWidget(FL_CTRL + FL_Delete, IN_CUES, Callback<RemoveCuePoint>),
+    OnWidget(FL_CTRL + 't', IN_CUES, Callback<SortCuePoints>),
     LeftOver(FL_Escape, IN_EVERY_WINDOW, KeepWindowOpen),
 };
 const int KEY_COUNT = sizeof KeyTable / sizeof KeyTable[0];
@@ -208,15 +212,22 @@ void InstallKeys()
     Fl::add_handler(TakeLeftOverKey);
 }
 
+// The keys without a character, by the name the manual gives them.
+const struct {
+    int symbol;
+    const char *name;
+} KeyNames[] = {
+    {FL_Page_Down, "Page Down"}, {FL_Page_Up, "Page Up"}, {FL_Escape, "Escape"},
+    {FL_Insert, "Insert"},       {FL_Delete, "Delete"},
+};
+
 void KeyName(int key, char *text, int size)
 {
     const int symbol = key & FL_KEY_MASK;
     char name[32];
-    switch (symbol) {
-    case FL_Page_Down: snprintf(name, sizeof name, "Page Down"); break;
-    case FL_Page_Up: snprintf(name, sizeof name, "Page Up"); break;
-    case FL_Escape: snprintf(name, sizeof name, "Escape"); break;
-    default: snprintf(name, sizeof name, "%c", toupper(symbol)); break;
-    }
+    snprintf(name, sizeof name, "%c", toupper(symbol));
+    for (const auto &k : KeyNames)
+        if (k.symbol == symbol)
+            snprintf(name, sizeof name, "%s", k.name);
     snprintf(text, size, "%s%s%s", key & FL_CTRL ? "Ctrl+" : "", key & FL_SHIFT ? "Shift+" : "", name);
 }

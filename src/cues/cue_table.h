@@ -10,9 +10,12 @@ class CueGrid : public Fl_Table {
 public:
     CueGrid(int x, int y, int w, int h) : Fl_Table(x, y, w, h) {}
     void CellBox(int row, int col, int &x, int &y, int &w, int &h);
+    // The box of column `col`'s heading; false when it is not on screen.
+    bool HeadingBox(int col, int &x, int &y, int &w, int &h);
     void RedrawRow(int row) { redraw_range(row, row, 0, cols() - 1); }
 
 protected:
+    void draw() override;
     void draw_cell(TableContext context, int row, int col, int x, int y, int w, int h) override;
     int handle(int event) override;
 };
@@ -21,11 +24,14 @@ protected:
 void BuildCueRows(bool all);
 // The columns: the fixed ones and one per strip of the current bank.
 void SetCueColumns(Fl_Table *table);
-// Return, Delete, the arrows and Escape with the table (or its entry) focused.
+// The frame's keys with the table (or its entry) focused, and typing that starts the entry.
 bool CueGridKey();
 void CueEntryDone(Fl_Widget *, void *);
+// Tab in the entry: stores, then frames the next column to the right (`back`: to the left).
+void TabFromCueEntry(bool back);
+bool CueEntryOpen();
+// Keeps the open entry over its cell as the table scrolls.
+void PlaceCueEntry();
 void ShowCurrentRow();
-// The strip column that Return and Delete act on.
-int CueChosenColumn();
 // Draws again the rows and the plot whose content changed since the last refresh.
 void RedrawChangedCues();

@@ -38,6 +38,7 @@ size_t step_limit = JOURNAL_STEPS;
 size_t byte_limit = JOURNAL_BYTES;
 const void *open_run;                // the run whose step is the newest and may still grow
 std::vector<bool> changed_now;       // per table: changed in the last record
+char next_step_name[sizeof(Step::operation)];
 
 Byte *Live(int table) { return static_cast<Byte *>(JournalTables[table].address); }
 Byte *Shadowed(int table) { return shadow.data() + table_start[size_t(table)]; }
@@ -284,8 +285,20 @@ void JournalStart()
     open_run = nullptr;
 }
 
+void JournalNameNextStep(const char *operation)
+{
+    snprintf(next_step_name, sizeof next_step_name, "%s", operation);
+}
+
 bool JournalRecord(const void *run, const char *operation)
 {
+    char named[sizeof next_step_name];
+    memcpy(named, next_step_name, sizeof named);
+    next_step_name[0] = 0;
+    if (named[0]) {
+        operation = named;
+        run = nullptr;
+    }
     EnsureShadow();
     std::vector<Change> found;
     for (int t = 0; t < JOURNAL_TABLE_COUNT; t++)

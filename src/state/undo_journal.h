@@ -50,6 +50,10 @@ void JournalStart();
 // step. nullptr never joins. `operation` names the step in its description (a menu item), or
 // nullptr to name the table and the cue point or strip that changed.
 bool JournalRecord(const void *run, const char *operation);
+// Names the step of the next record, for an operation that knows best what it did ("insert cue
+// point 16"): the name wins over the one JournalRecord is given, and the step joins no run. The
+// next record forgets it, whether or not anything changed.
+void JournalNameNextStep(const char *operation);
 // Whether the table at `address` changed in the last record, for the windows' refreshes.
 bool JournalRecordChanged(const void *address);
 // Undo or redo one step and describe it ("volume, index 5, channel 13", "Recall All") in
