@@ -7,7 +7,7 @@
 #include <locale.h>
 #include <vector>
 
-#include "files/project_files.h"
+#include "files/faders_lines.h"
 #include "files/text_lines.h"
 #include "files/text_out.h"
 #include "fuzz_support.h"
@@ -479,8 +479,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     old::ReadVolumes(text);
     Snapshot(&before);
     Prepare(data, size);
-    ParseBufferMulti(text);
-    ReadVolumes(text);
+    ReadFaderLines(text, ALL_LINES);
     Snapshot(&after);
     free(text);
     if (before != after)
