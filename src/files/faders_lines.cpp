@@ -1,6 +1,8 @@
 // The line kinds of faders.txt, in the order the writer writes them.
 #include "files/faders_lines.h"
 
+#include <cstring>
+
 const GroupRouting SubmixRouting = {
     0, SubOn, SubAsn, SubmixSlot(1),
     "Submix number out of range!", "Channel assigned to sub %i is out of range!\n"};
@@ -71,19 +73,25 @@ const FaderLine FaderLines[FADER_LINE_COUNT] = {
 // Rows by the first character of their key, so that a line's row is found among a few.
 namespace {
 enum { BUCKET_ROWS = 8 };
+struct IndexedKey {
+    const char *word;
+    int length;
+    const FaderLine *line;
+};
 struct KeyIndex {
-    unsigned char rows[128][BUCKET_ROWS];
-    unsigned char count[128];
+    IndexedKey keys[128][BUCKET_ROWS];
+    int count[128];
 };
 
 KeyIndex BuildKeyIndex()
 {
     KeyIndex index = {};
-    for (int row = 0; row < FADER_LINE_COUNT; row++) {
-        unsigned char first = (unsigned char)LineKeyWord(FaderLines[row])[0];
+    for (const FaderLine &line : FaderLines) {
+        const char *word = LineKeyWord(line);
+        unsigned char first = (unsigned char)word[0];
         // Never more than six keys share a first character; a test finds every row.
-        if (index.count[first] < BUCKET_ROWS)
-            index.rows[first][index.count[first]++] = (unsigned char)row;
+        if (first < 128 && index.count[first] < BUCKET_ROWS)
+            index.keys[first][index.count[first]++] = IndexedKey{word, (int)strlen(word), &line};
     }
     return index;
 }
@@ -92,13 +100,13 @@ KeyIndex BuildKeyIndex()
 const FaderLine *FindFaderLine(const Field &key)
 {
     static const KeyIndex index = BuildKeyIndex();
-    if (key.length == 0 || (unsigned char)key.text[0] >= 128)
+    unsigned char first = key.length > 0 ? (unsigned char)key.text[0] : 0;
+    if (first >= 128)
         return nullptr;
-    unsigned char first = (unsigned char)key.text[0];
     for (int i = 0; i < index.count[first]; i++) {
-        const FaderLine &line = FaderLines[index.rows[first][i]];
-        if (KeyIs(key, LineKeyWord(line)))
-            return &line;
+        const IndexedKey &entry = index.keys[first][i];
+        if (entry.length == key.length && memcmp(entry.word, key.text, key.length) == 0)
+            return entry.line;
     }
     return nullptr;
 }
