@@ -49,6 +49,9 @@ struct PrefLine {
 // The lines in the order they are written; the read-only ones last.
 extern const PrefLine PrefLines[];
 extern const int PREF_LINE_COUNT;
+struct Field;
+// The row whose key is `key`, or null.
+const PrefLine *FindPrefLine(const Field &key);
 
 // Composes the program's own lines, then `foreign` (carried-over lines), then "end".
 // Returns the length, or -1 when the text does not fit PREFS_TEXT_SIZE.

@@ -8,14 +8,6 @@
 #include "files/text_lines.h"
 #include "files/tracks_prefs_io.h"
 
-static const PrefLine *FindPrefLine(const Field &key)
-{
-    for (int i = 0; i < PREF_LINE_COUNT; i++)
-        if (KeyIs(key, PrefLines[i].key))
-            return &PrefLines[i];
-    return nullptr;
-}
-
 // Truncated toward zero, kept within the range of FieldToInt.
 static int WholePart(float value)
 {

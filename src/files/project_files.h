@@ -15,7 +15,6 @@ bool VolumeDivavToText(char *text);
 int WriteFaderFile(const char *text);
 // Creates faders.txt with the mix-name line; false (and a status message) when it cannot.
 bool MakeNewFile();
-int CheckForKey(const char *word);
 void ParseBufferMulti(char *text);
 void ReadVolumes(char *text);
 // The file work of "Recall Faders / Effects": load, report, parse. Returns the bytes read.
