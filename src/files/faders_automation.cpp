@@ -69,8 +69,8 @@ void ReadVolumes(char *text)
 
 int RecallFaderFile()
 {
-    int size = 0;
-    FaderLoad load = LoadFaderText(&size);
+    FaderLoad load;
+    int size = ReadFaderFile(&load);
     if (load == FADERS_NOT_CREATED)
         return 0;
     if (load == FADERS_TOO_LARGE) {

@@ -10,18 +10,6 @@ extern const char FADERS_FILE[];
 // The largest faders.txt, in bytes on disk, that is stored or read.
 enum { FADER_FILE_LIMIT = FADER_TEXT_SIZE - 1 };
 
-// What loading the old faders.txt into reserve_fbuff found.
-enum FaderLoad {
-    FADERS_LOADED,        // the file's text
-    FADERS_CREATED,       // it was missing and is now created: the mix-name line
-    FADERS_NOT_CREATED,   // missing and could not be created (status says why): the mix-name line
-    FADERS_TOO_LARGE,     // refused: an empty text
-    FADERS_EMPTY,         // the file is empty: an empty text
-    FADERS_UNREAD,        // not read whole: an empty text
-};
-// ReadFaderFile with the outcome; `*size` gets the bytes read.
-FaderLoad LoadFaderText(int *size);
-
 // The slot named after a key: "M" the master, "G" then n submix n, else a channel number
 // (a field without digits gives the master). Not range-checked.
 int ReadSlotFields(FieldWalk *fields);

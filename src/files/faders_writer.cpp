@@ -57,7 +57,7 @@ bool MakeNewFile()
     return SaveFaderText(reserve_fbuff, (int)strlen(reserve_fbuff), "create");
 }
 
-FaderLoad LoadFaderText(int *size)
+static FaderLoad LoadFaderText(int *size)
 {
     LoadResult result = LoadWholeFile(FADERS_FILE, reserve_fbuff, FADER_TEXT_SIZE, size);
     switch (result) {
@@ -84,16 +84,18 @@ FaderLoad LoadFaderText(int *size)
     return result == LOAD_TOO_LARGE ? FADERS_TOO_LARGE : FADERS_UNREAD;
 }
 
-int ReadFaderFile()
+int ReadFaderFile(FaderLoad *load)
 {
     int size = 0;
-    LoadFaderText(&size);
+    FaderLoad outcome = LoadFaderText(&size);
+    if (load)
+        *load = outcome;
     return size;
 }
 
 // ---- Foreign lines --------------------------------------------------------------------
 
-bool ScrubEffects(char *text)
+bool KeepForeignFaderLines(char *text)
 {
     static char scrubbed[FADER_TEXT_SIZE];
     TextOut out = StartText(scrubbed, sizeof scrubbed);
@@ -340,9 +342,10 @@ static bool ComposedTextFits()
 
 bool StageWriteToFile()
 {
-    int size = 0;
+    FaderLoad load;
+    int size = ReadFaderFile(&load);
     // An old file that cannot be read whole is never replaced: its lines would be lost.
-    switch (LoadFaderText(&size)) {
+    switch (load) {
     case FADERS_TOO_LARGE:
         SetStatus("Could not write %s: the old file is larger than %i bytes", FADERS_FILE,
                   FADER_FILE_LIMIT);
@@ -353,7 +356,7 @@ bool StageWriteToFile()
     default:
         break;
     }
-    bool kept = size != 0 ? ScrubEffects(reserve_fbuff) : true;
+    bool kept = size != 0 ? KeepForeignFaderLines(reserve_fbuff) : true;
     if (size == 0)
         StartWithMixName();
     bool foreign = !kept || HasLinesAfterFirst(reserve_fbuff);
