@@ -1,6 +1,7 @@
 // The twelve effect blocks of every channel, submix and the master, described once:
-// the file key, the table, the cells used and the start-up defaults. The writer,
-// the reader and the effects window all walk this table.
+// the file key, the table, the cells used and the start-up defaults. The rows of the
+// faders.txt line table take their key, table and cells from here; the writer walks
+// it for each strip's lines, the effects window for its blocks.
 #pragma once
 #include "state/mix_state.h"
 
