@@ -22,7 +22,8 @@ const GroupRouting VcaRouting = {
     {nullptr, ParamsFromBuffer, SETTINGS_LINES, slot, LAST_COUNTS, &Effects[id], nullptr, 0, \
      nullptr, nullptr, "1"}
 #define AUTOMATION(key, read, slot, values, count, decimals) \
-    {key, read, AUTOMATION_LINES, slot, LAST_COUNTS, nullptr, values, count, nullptr, nullptr, decimals}
+    {key, read, AUTOMATION_LINES, slot, LAST_COUNTS, nullptr, values, count, nullptr, nullptr, \
+     decimals}
 
 const FaderLine FaderLines[FADER_LINE_COUNT] = {
     GROUP_LINE("subname", ReadGroupName, &SubmixRouting),

@@ -105,8 +105,6 @@ void ReadSlotValue(FaderRead *read, const FaderLine &line, FieldWalk *fields);
 // The strip a line names after its key, by the row's slot rule; -1 when it names none
 // the line may set. Not for SLOT_NONE or SLOT_ABOVE.
 int ReadLineSlot(const FaderLine &line, FieldWalk *fields);
-// `count` numbers into `values`: inner fields, the last one the rest of the line.
-void ReadValues(FieldWalk *fields, float *values, int count);
 
 // Reads the lines of one or both sections of a faders text into the state, in one walk
 // from line 2 up to the "end" line; line 1 is the mix name (a settings line).

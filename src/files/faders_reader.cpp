@@ -38,12 +38,6 @@ int ReadLineSlot(const FaderLine &line, FieldWalk *fields)
     return slot;
 }
 
-void ReadValues(FieldWalk *fields, float *values, int count)
-{
-    for (int i = 0; i < count; i++)
-        values[i] = FieldToFloat(i + 1 < count ? NextField(fields) : RestOfLine(fields));
-}
-
 // ---- Effects, pans, sends, reverb -----------------------------------------------------
 
 static void SetEffectRow(const EffectKind &effect, int slot, FieldWalk *fields)

@@ -106,7 +106,7 @@ bool KeepForeignFaderLines(char *text)
     return true;
 }
 
-// ---- Lines from their rows ---------------------------------------------------------
+// ---- Lines from their rows -----------------------------------------------------------
 
 // The key, then the strip by the row's slot rule: "\tM", "\tG\t%i" or "\t%i" for a
 // strip, "\t%i" for a group number; nothing for a line without one.
@@ -148,7 +148,8 @@ static void AppendLine(TextOut *out, const FaderLine &line, int slot, const floa
 }
 
 // A line whose last field is a text of the state: key, strip, the text, line end.
-static void AppendTextLine(TextOut *out, const FaderLine &line, int slot, const char *text, int size)
+static void AppendTextLine(TextOut *out, const FaderLine &line, int slot, const char *text,
+                           int size)
 {
     AppendKey(out, line, slot);
     AppendText(out, "\t");
@@ -179,7 +180,8 @@ int WriteEffectLines(int slot, char *text, int size)
 
 // ---- Routing, effects and reverb ------------------------------------------------------
 
-static void AppendGroups(TextOut *out, const GroupRouting &kind, FaderLineId nameLine, FaderLineId listLine)
+static void AppendGroups(TextOut *out, const GroupRouting &kind, FaderLineId nameLine,
+                         FaderLineId listLine)
 {
     for (int group = 0; group < GROUP_COUNT; group++) {
         if (kind.on[group] != 1)
@@ -275,7 +277,8 @@ static void AppendPans(TextOut *out)
 static void AppendVolumeLines(TextOut *out, int slot, int index)
 {
     int cell = Cell(slot, index);
-    AppendLine(out, FaderLines[slot >= VcaSlot(1) ? LINE_VCA_VOLUME : LINE_VOLUME], slot, &Volume[cell]);
+    FaderLineId volume = slot >= VcaSlot(1) ? LINE_VCA_VOLUME : LINE_VOLUME;
+    AppendLine(out, FaderLines[volume], slot, &Volume[cell]);
     if (Offset[cell] != 0.0f)
         AppendLine(out, FaderLines[LINE_OFFSET], slot, &Offset[cell]);
     if (Ramp[cell] != 0.0f)

@@ -33,8 +33,7 @@ static void ReadPrefLine(const PrefLine &line, FieldWalk *fields)
         break;
     }
     case PREF_FLOATS:
-        for (int i = 0; i < line.count; i++)
-            line.floats[i] = FieldToFloat(i + 1 < line.count ? NextField(fields) : RestOfLine(fields));
+        ReadValues(fields, line.floats, line.count);
         break;
     case PREF_TEXT:
         FieldToText(RestOfLine(fields), line.text, line.count);

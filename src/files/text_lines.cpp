@@ -156,6 +156,12 @@ int FieldToInt(const Field &field)
     return (int)value;
 }
 
+void ReadValues(FieldWalk *fields, float *values, int count)
+{
+    for (int i = 0; i < count; i++)
+        values[i] = FieldToFloat(i + 1 < count ? NextField(fields) : RestOfLine(fields));
+}
+
 void FieldToText(const Field &field, char *dest, int size)
 {
     CopyOneLine(dest, size, field.text, field.length);
