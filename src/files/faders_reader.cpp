@@ -31,7 +31,7 @@ int ReadLineSlot(const FaderLine &line, FieldWalk *fields)
     int slot = ReadSlotFields(fields);
     if (line.slot == SLOT_STRIP)
         return IsSlot(slot) ? slot : -1;
-    if (slot > SubmixSlot(GROUP_COUNT) || slot < 0) {
+    if (!HasEffectChain(slot)) {
         puts(">>Channel number out of range or not specified!");
         slot = SubmixSlot(GROUP_COUNT);
     }
@@ -210,7 +210,7 @@ bool ReadEffectLine(const char *text, int slot)
 {
     LineWalk walk = StartLines(text);
     TextLine line;
-    if (!IsSlot(slot) || !NextLine(&walk, &line))
+    if (!HasEffectChain(slot) || !NextLine(&walk, &line))
         return false;
     FieldWalk fields{line.text, line.text + line.length};
     const FaderLine *row = FindFaderLine(NextField(&fields));

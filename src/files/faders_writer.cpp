@@ -170,7 +170,7 @@ static void AppendEffectsOfSlot(TextOut *out, int slot)
 int WriteEffectLines(int slot, char *text, int size)
 {
     TextOut out = StartText(text, size);
-    if (IsSlot(slot))
+    if (HasEffectChain(slot))
         AppendEffectsOfSlot(&out, slot);
     if (!out.overflow)
         return out.length;

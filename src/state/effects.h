@@ -22,5 +22,8 @@ extern const EffectKind Effects[EFFECT_COUNT];
 // The master writes effects gain before the two sends.
 extern const EffectId MasterEffectOrder[EFFECT_COUNT];
 
+// The master, the channels and the submixes have effect chains; VCAs have none.
+inline bool HasEffectChain(int slot) { return slot >= 0 && slot <= SubmixSlot(GROUP_COUNT); }
+
 // "On" means cell 0 equals exactly 1.0.
 inline bool EffectOn(const float *row) { return row[0] == 1.0f; }

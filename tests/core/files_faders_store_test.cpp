@@ -417,6 +417,6 @@ TEST(EffectLines, OneStripsChainCarriesToAnother)
     EXPECT_TRUE(ReadEffectLine("rev\tG\t2\t-3.0", MasterSlot()));
     EXPECT_EQ(Prev[MasterSlot()][1], -3.0f);
     EXPECT_FALSE(ReadEffectLine("p\t3\t10", 7));
-    EXPECT_FALSE(ReadEffectLine("comp\t3\t1\t2\t3\t4", SLOT_COUNT));
+    EXPECT_FALSE(ReadEffectLine("comp\t3\t1\t2\t3\t4", VcaSlot(1)));
     EXPECT_EQ(Pan[7], 0.0f);
 }
