@@ -314,8 +314,10 @@ bool VolumeDivavToText(char *text)
     AppendText(&out, "\n");
     for (FaderLineId id : {LINE_SUBMU, LINE_SUBSO})
         for (int n = 1; n <= GROUP_COUNT; n++)
-            if (FaderLines[id].flags[SubmixSlot(n)] == 1)
-                AppendLine(&out, FaderLines[id], SubmixSlot(n), nullptr);
+            if (FaderLines[id].flags[SubmixSlot(n)] == 1) {
+                AppendKey(&out, FaderLines[id], SubmixSlot(n));
+                AppendText(&out, "\n");
+            }
     AppendText(&out, "end\n");
     return !out.overflow;
 }
