@@ -71,28 +71,37 @@ const FaderLine FaderLines[FADER_LINE_COUNT] = {
 #undef EFFECT_LINE
 #undef AUTOMATION
 
-// Rows by the first character of their key, so that a line's row is found among a few.
+// The rows by a hash of their key, found with one or two comparisons: a recall looks up
+// every line. Open addressing; the constants spread today's keys with two clashes.
 namespace {
-enum { BUCKET_ROWS = 8 };
+enum { KEY_SLOTS = 64 };
 struct IndexedKey {
     const char *word;
     int length;
-    const FaderLine *line;
+    const FaderLine *line;   // null for a free slot
 };
+
+unsigned KeySlot(const char *word, int length)
+{
+    return ((unsigned char)word[0] * 2u + (unsigned char)word[length - 1] + length * 22u) %
+           KEY_SLOTS;
+}
+
 struct KeyIndex {
-    IndexedKey keys[128][BUCKET_ROWS];
-    int count[128];
+    IndexedKey slots[KEY_SLOTS];
 };
 
 KeyIndex BuildKeyIndex()
 {
+    static_assert((int)FADER_LINE_COUNT < (int)KEY_SLOTS, "room for every row");
     KeyIndex index = {};
     for (const FaderLine &line : FaderLines) {
         const char *word = LineKeyWord(line);
-        unsigned char first = (unsigned char)word[0];
-        // Never more than six keys share a first character; a test finds every row.
-        if (first < 128 && index.count[first] < BUCKET_ROWS)
-            index.keys[first][index.count[first]++] = IndexedKey{word, (int)strlen(word), &line};
+        int length = (int)strlen(word);
+        unsigned slot = KeySlot(word, length);
+        while (index.slots[slot].line)
+            slot = (slot + 1) % KEY_SLOTS;
+        index.slots[slot] = IndexedKey{word, length, &line};
     }
     return index;
 }
@@ -101,12 +110,12 @@ KeyIndex BuildKeyIndex()
 const FaderLine *FindFaderLine(const Field &key)
 {
     static const KeyIndex index = BuildKeyIndex();
-    unsigned char first = key.length > 0 ? (unsigned char)key.text[0] : 0;
-    if (first >= 128)
+    if (key.length == 0)
         return nullptr;
-    for (int i = 0; i < index.count[first]; i++) {
-        const IndexedKey &entry = index.keys[first][i];
-        if (entry.length == key.length && memcmp(entry.word, key.text, key.length) == 0)
+    for (unsigned slot = KeySlot(key.text, key.length); index.slots[slot].line;
+         slot = (slot + 1) % KEY_SLOTS) {
+        const IndexedKey &entry = index.slots[slot];
+        if (entry.length == key.length && KeyIs(key, entry.word))
             return entry.line;
     }
     return nullptr;

@@ -22,7 +22,9 @@ bool NextLine(LineWalk *walk, TextLine *line)
     if (!start || !*start)
         return false;
     // CR LF, a lone LF and a lone CR each end a line: a hand-edited file may mix them.
-    const char *end = start + strcspn(start, "\r\n");
+    const char *end = start;
+    while (*end && *end != '\n' && *end != '\r')
+        end++;
     line->text = start;
     line->length = (int)(end - start);
     line->number = ++walk->number;
