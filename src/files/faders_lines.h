@@ -48,7 +48,7 @@ struct FaderLine {
     float *values;              // the numbers the line sets (per slot and index for automation)
     int count;                  // how many numbers follow the key and slot
     int *flags;                 // submu, subso: set to 1 for the submix
-    const GroupRouting *group;  // sub, VCA:, subname, vcaname
+    const GroupRouting *group;  // what a SLOT_GROUP number names: submixes or VCAs
     const char *decimals;       // written with: one digit per number, or one for all;
                                 // empty for a line the writer never writes (inc)
 };
