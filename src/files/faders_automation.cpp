@@ -1,114 +1,76 @@
 // Recalling the automation of faders.txt: cue names, time indices and the volume,
 // offset, ramp and shape lines of each block. Blocks are numbered by their order.
-#include <algorithm>
-#include <iterator>
-
 #include "state/status_message.h"
 #include "files/faders_file.h"
+#include "files/faders_lines.h"
 #include "files/project_files.h"
 #include "files/text_lines.h"
 
-struct AutomationRead {
-    int index;          // current time index; -1 before the first block, INDEX_COUNT past the last
-    int slot;           // slot of the last volume line; -1 after one that was ignored
-    float lastMin, lastSec, lastMsec;
-};
-
-static void OpenBlock(AutomationRead *read, float min, float sec, float msec)
+// The next block; past the last index the lines of further blocks are ignored.
+static void OpenBlock(FaderRead *read, const float time[3])
 {
     if (read->index < INDEX_COUNT)
         read->index++;
-    read->lastMin = min;
-    read->lastSec = sec;
-    read->lastMsec = msec;
+    for (int i = 0; i < 3; i++)
+        read->lastTime[i] = time[i];
     if (!IsIndex(read->index))
         return;
-    IndexMin[read->index] = min;
-    IndexSec[read->index] = sec;
-    IndexMsec[read->index] = msec;
+    IndexMin[read->index] = time[0];
+    IndexSec[read->index] = time[1];
+    IndexMsec[read->index] = time[2];
     IndexActiveArray[read->index] = 1;
 }
 
-static void ReadCue(AutomationRead *read, FieldWalk *fields)
+void ReadCue(FaderRead *read, const FaderLine &, FieldWalk *fields)
 {
     int next = read->index + 1;
     if (IsIndex(next))
         FieldToText(RestOfLine(fields), CueNameBuffer[next], CUE_SIZE);
 }
 
-static void ReadTime(AutomationRead *read, FieldWalk *fields)
+void ReadTime(FaderRead *read, const FaderLine &line, FieldWalk *fields)
 {
-    float min = FieldToFloat(NextField(fields));
-    float sec = FieldToFloat(NextField(fields));
-    OpenBlock(read, min, sec, FieldToFloat(RestOfLine(fields)));
+    float time[3];
+    ReadValues(fields, time, line.count);
+    OpenBlock(read, time);
 }
 
 // A block at the last time read plus a number of seconds (no carry into minutes).
-static void ReadIncrement(AutomationRead *read, FieldWalk *fields)
+void ReadIncrement(FaderRead *read, const FaderLine &, FieldWalk *fields)
 {
     float step = FieldToFloat(RestOfLine(fields));
-    OpenBlock(read, read->lastMin, read->lastSec + step, read->lastMsec);
+    float time[3] = {read->lastTime[0], read->lastTime[1] + step, read->lastTime[2]};
+    OpenBlock(read, time);
 }
 
-static void SetVolume(AutomationRead *read, int slot, float volume)
+void ReadVolume(FaderRead *read, const FaderLine &line, FieldWalk *fields)
 {
-    read->slot = IsSlot(slot) ? slot : -1;
-    if (read->slot < 0 || !IsIndex(read->index))
+    int slot = ReadLineSlot(line, fields);
+    float volume = FieldToFloat(RestOfLine(fields));
+    read->slot = slot;
+    if (slot < 0 || !IsIndex(read->index))
         return;
     ChanActive[Cell(slot, read->index)] = 1;
-    Volume[Cell(slot, read->index)] = volume;
+    line.values[Cell(slot, read->index)] = volume;
 }
 
-static void ReadVolume(AutomationRead *read, FieldWalk *fields)
-{
-    int slot = ReadSlotFields(fields);
-    SetVolume(read, slot, FieldToFloat(RestOfLine(fields)));
-}
-
-static void ReadVcaVolume(AutomationRead *read, FieldWalk *fields)
-{
-    int n = FieldToInt(NextField(fields));
-    float volume = FieldToFloat(RestOfLine(fields));
-    SetVolume(read, IsGroupNumber(n) ? VcaSlot(n) : -1, volume);
-}
-
-// ofs, rmp and shape belong to the slot of the volume line above them.
-static void ReadSlotValue(AutomationRead *read, FieldWalk *fields, float *table)
+// ofs, rmp and shape belong to the strip of the volume line above them.
+void ReadSlotValue(FaderRead *read, const FaderLine &line, FieldWalk *fields)
 {
     float value = FieldToFloat(RestOfLine(fields));
     if (read->slot >= 0 && IsIndex(read->index))
-        table[Cell(read->slot, read->index)] = value;
+        line.values[Cell(read->slot, read->index)] = value;
 }
-
-static void ReadOffset(AutomationRead *read, FieldWalk *fields) { ReadSlotValue(read, fields, Offset); }
-static void ReadRamp(AutomationRead *read, FieldWalk *fields) { ReadSlotValue(read, fields, Ramp); }
-static void ReadShape(AutomationRead *read, FieldWalk *fields) { ReadSlotValue(read, fields, Shape); }
-
-struct AutomationKey {
-    const char *key;
-    void (*read)(AutomationRead *read, FieldWalk *fields);
-};
-
-static const AutomationKey AutomationKeys[] = {
-    {"cue", ReadCue}, {"t", ReadTime}, {"inc", ReadIncrement}, {"v", ReadVolume},
-    {"vca", ReadVcaVolume}, {"ofs", ReadOffset}, {"rmp", ReadRamp}, {"shape", ReadShape},
-};
 
 void ReadVolumes(char *text)
 {
-    AutomationRead read = {-1, ChannelSlot(1), 0, 0, 0};
-    ForEachBodyLine(text, [&](const Field &key, FieldWalk *fields) {
-        const AutomationKey *k = std::find_if(std::begin(AutomationKeys), std::end(AutomationKeys),
-                                              [&](const AutomationKey &a) { return KeyIs(key, a.key); });
-        if (k != std::end(AutomationKeys))
-            k->read(&read, fields);
-    });
+    ReadFaderLines(text, AUTOMATION_LINES);
 }
 
 int RecallFaderFile()
 {
-    int size = 0;
-    FaderLoad load = LoadFaderText(&size);
+    FaderLoad load;
+    int size = ReadFaderFile(&load);
     if (load == FADERS_NOT_CREATED)
         return 0;
     if (load == FADERS_TOO_LARGE) {
@@ -116,7 +78,6 @@ int RecallFaderFile()
         return 0;
     }
     SetStatus("Read %i bytes from %s", size, FADERS_FILE);
-    ParseBufferMulti(reserve_fbuff);
-    ReadVolumes(reserve_fbuff);
+    ReadFaderLines(reserve_fbuff, ALL_LINES);
     return size;
 }

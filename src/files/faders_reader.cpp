@@ -1,27 +1,16 @@
-// Recalling faders.txt: every pass reads the lines whose first field is its key, from
-// line 2 (line 1 is the mix name) up to the "end" line, and merges them into the state.
-// Numbers that would fall outside a table are ignored; the text is never changed.
-#include <algorithm>
+// Recalling faders.txt: one walk from line 2 (line 1 is the mix name) up to the "end"
+// line sends each line to the handler of its row in FaderLines. Effects and sends are
+// switched off first; everything else keeps its value where the file is silent. Numbers
+// that would fall outside a table are ignored; the text is never changed.
 #include <cstdio>
 #include <cstring>
-#include <iterator>
+#include <initializer_list>
 
-#include "state/status_message.h"
-#include "files/effect_lines.h"
 #include "files/faders_file.h"
+#include "files/faders_lines.h"
 #include "files/project_files.h"
 #include "files/text_lines.h"
 #include "state/effects.h"
-
-// Calls handle(fields) for every line whose key is `key`.
-template <typename Handler>
-static void ForEachKeyLine(const char *text, const char *key, Handler handle)
-{
-    ForEachBodyLine(text, [&](const Field &first, FieldWalk *fields) {
-        if (KeyIs(first, key))
-            handle(fields);
-    });
-}
 
 int ReadSlotFields(FieldWalk *fields)
 {
@@ -33,111 +22,67 @@ int ReadSlotFields(FieldWalk *fields)
     return FieldToInt(field);
 }
 
-static float LastValue(FieldWalk *fields)
+int ReadLineSlot(const FaderLine &line, FieldWalk *fields)
 {
-    return FieldToFloat(RestOfLine(fields));
+    if (line.slot == SLOT_GROUP) {
+        int n = FieldToInt(NextField(fields));
+        return IsGroupNumber(n) ? line.group->firstSlot + n - 1 : -1;
+    }
+    int slot = ReadSlotFields(fields);
+    if (line.slot == SLOT_STRIP)
+        return IsSlot(slot) ? slot : -1;
+    if (!HasEffectChain(slot)) {
+        puts(">>Channel number out of range or not specified!");
+        slot = SubmixSlot(GROUP_COUNT);
+    }
+    return slot;
 }
 
 // ---- Effects, pans, sends, reverb -----------------------------------------------------
 
-// Switches an effect on in `row` with the values after the line's slot.
-static void SetEffectRow(float *row, int cellCount, FieldWalk *fields)
+static void SetEffectRow(const EffectKind &effect, int slot, FieldWalk *fields)
 {
+    float *row = effect.table[slot];
     row[0] = 1.0f;
-    for (int cell = 1; cell < cellCount - 1; cell++)
-        row[cell] = FieldToFloat(NextField(fields));
-    row[cellCount - 1] = LastValue(fields);
+    ReadValues(fields, row + 1, effect.cells - 1);
 }
 
-void ParamsFromBuffer(char *text, const char *key, float *table, int rowLength, int cellCount)
+void ParamsFromBuffer(FaderRead *, const FaderLine &line, FieldWalk *fields)
 {
-    for (int slot = 0; slot < SLOT_COUNT; slot++)
-        table[slot * rowLength] = 0.0f;
-    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
-        int slot = ReadSlotFields(fields);
-        if (slot > SubmixSlot(GROUP_COUNT) || slot < 0) {
-            puts(">>Channel number out of range or not specified!");
-            slot = SubmixSlot(GROUP_COUNT);
-        }
-        SetEffectRow(table + slot * rowLength, cellCount, fields);
-    });
+    int slot = ReadLineSlot(line, fields);
+    if (slot >= 0)
+        SetEffectRow(*line.effect, slot, fields);
 }
 
-void Params1D(char *text, const char *key, float *table)
+void Params1D(FaderRead *, const FaderLine &line, FieldWalk *fields)
 {
-    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
-        int slot = ReadSlotFields(fields);
-        float value = LastValue(fields);
-        if (IsSlot(slot))
-            table[slot] = value;
-    });
+    int slot = ReadLineSlot(line, fields);
+    float value = FieldToFloat(RestOfLine(fields));
+    if (slot >= 0)
+        line.values[slot] = value;
 }
 
-void Params2D(char *text, const char *key, float *table)
+void ParamGetAmt(FaderRead *, const FaderLine &line, FieldWalk *fields)
 {
-    for (int slot = 0; slot < SLOT_COUNT; slot++)
-        table[slot * EFFECT_CELLS] = 0.0f;
-    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
-        int slot = ReadSlotFields(fields);
-        float value = LastValue(fields);
-        if (!IsSlot(slot))
-            return;
-        table[slot * EFFECT_CELLS] = 1.0f;
-        table[slot * EFFECT_CELLS + 1] = value;
-    });
+    ReadValues(fields, line.values, line.count);
 }
 
-void ParamGetAmt(char *text, const char *key, float *values, int count)
+// A filter line switches its filter on; none switches it off.
+void ParamGetTwo(FaderRead *, const FaderLine &line, FieldWalk *fields)
 {
-    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
-        for (int i = 0; i < count - 1; i++)
-            values[i] = FieldToFloat(NextField(fields));
-        values[count - 1] = LastValue(fields);
-    });
-}
-
-void ParamGetTwo(char *text, const char *key, float *pair)
-{
-    bool seen = false;
-    ForEachKeyLine(text, key, [&](FieldWalk *fields) {
-        if (seen)
-            return;
-        seen = true;
-        pair[0] = 1.0f;
-        pair[1] = LastValue(fields);
-    });
+    line.values[0] = 1.0f;
+    ReadValues(fields, line.values + 1, 1);
 }
 
 // ---- Submix switches and routing ------------------------------------------------------
 
-void ReadSubmixState(char *text)
+// The submix number is the whole rest of the line.
+void ReadSubmixState(FaderRead *, const FaderLine &line, FieldWalk *fields)
 {
-    struct Switch { const char *key; int *table; };
-    static const Switch switches[] = {{"submu", MuteArray}, {"subso", SoloArray}};
-    for (const Switch &s : switches)
-        ForEachKeyLine(text, s.key, [&](FieldWalk *fields) {
-            int n = FieldToInt(RestOfLine(fields));
-            if (IsGroupNumber(n))
-                s.table[SubmixSlot(n)] = 1;
-        });
+    int n = FieldToInt(RestOfLine(fields));
+    if (IsGroupNumber(n))
+        line.flags[SubmixSlot(n)] = 1;
 }
-
-struct GroupRouting {
-    const char *listKey;
-    const char *nameKey;
-    int *on;
-    int *assigned;
-    int firstSlot;              // slot of group 1
-    const char *numberMessage;
-    const char *memberMessage;  // filled with the group number
-};
-
-static const GroupRouting SubmixRouting = {
-    "sub", "subname", SubOn, SubAsn, SubmixSlot(1),
-    "Submix number out of range!", "Channel assigned to sub %i is out of range!\n"};
-static const GroupRouting VcaRouting = {
-    "VCA:", "vcaname", VcaOn, VcaAsn, VcaSlot(1),
-    "VCA number out of range!", "Channel assigned to VCA %i is out of range!\n"};
 
 static void DecodeMembers(const GroupRouting &kind, const char *list, int length, int group)
 {
@@ -164,41 +109,38 @@ void RoutetoVCA(const char *list, int length, int group)
     DecodeMembers(VcaRouting, list, length, group);
 }
 
-// Lists are held as spans of the text, read whole, and decoded after the scan.
-static void ParseGroups(char *text, const GroupRouting &kind)
+// A list is held as a span of the text, read whole; the last one for a group counts.
+void ReadMemberList(FaderRead *read, const FaderLine &line, FieldWalk *fields)
 {
-    Field held[GROUP_COUNT] = {};
-    bool holds[GROUP_COUNT] = {};
-    ForEachKeyLine(text, kind.listKey, [&](FieldWalk *fields) {
-        int n = FieldToInt(NextField(fields));
-        Field list = RestOfLine(fields);
-        if (!IsGroupNumber(n)) {
-            puts(kind.numberMessage);
-            return;
-        }
-        kind.on[n - 1] = 1;
-        held[n - 1] = list;
-        holds[n - 1] = true;
-    });
-    ForEachKeyLine(text, kind.nameKey, [&](FieldWalk *fields) {
-        int n = FieldToInt(NextField(fields));
-        Field name = RestOfLine(fields);
-        if (IsGroupNumber(n))
-            FieldToText(name, NameBuffer[kind.firstSlot + n - 1], NAME_SIZE);
-    });
-    for (int group = 0; group < GROUP_COUNT; group++)
-        if (kind.on[group] == 1 && holds[group])
-            DecodeMembers(kind, held[group].text, held[group].length, group);
+    const GroupRouting &kind = *line.group;
+    int slot = ReadLineSlot(line, fields);
+    Field list = RestOfLine(fields);
+    if (slot < 0) {
+        puts(kind.numberMessage);
+        return;
+    }
+    int group = slot - kind.firstSlot;
+    kind.on[group] = 1;
+    read->lists[kind.which][group] = list;
+    read->held[kind.which][group] = true;
 }
 
-void ParseSubmix(char *text)
+void ReadGroupName(FaderRead *, const FaderLine &line, FieldWalk *fields)
 {
-    ParseGroups(text, SubmixRouting);
+    int slot = ReadLineSlot(line, fields);
+    Field name = RestOfLine(fields);
+    if (slot >= 0)
+        FieldToText(name, NameBuffer[slot], NAME_SIZE);
 }
 
-void ParseVCA(char *text)
+static void DecodeHeldLists(const FaderRead &read)
 {
-    ParseGroups(text, VcaRouting);
+    for (const GroupRouting *kind : {&SubmixRouting, &VcaRouting})
+        for (int group = 0; group < GROUP_COUNT; group++)
+            if (kind->on[group] == 1 && read.held[kind->which][group]) {
+                const Field &list = read.lists[kind->which][group];
+                DecodeMembers(*kind, list.text, list.length, group);
+            }
 }
 
 // ---- The whole text -------------------------------------------------------------------
@@ -209,64 +151,57 @@ static bool HasAnyField(const char *text)
 }
 
 // Line 1 up to its line end becomes the mix name when it is longer than 3 characters.
-static void ReadMixName(const char *text)
+static void ReadMixName(const TextLine &line)
 {
-    LineWalk walk = StartLines(text);
-    TextLine line;
-    if (!NextLine(&walk, &line))
-        return;
-    if (line.length <= 3)
-        return;
-    FieldToText(Field{line.text, line.length}, MixName, NAME_SIZE);
+    if (line.length > 3)
+        FieldToText(Field{line.text, line.length}, MixName, NAME_SIZE);
 }
 
-static bool IsAutomationKey(const Field &key)
+static void SwitchEffectsOff()
 {
-    static const char *const keys[] = {"cue", "t", "inc", "v", "vca", "ofs", "rmp", "shape"};
-    return std::any_of(std::begin(keys), std::end(keys), [&](const char *k) { return KeyIs(key, k); });
+    for (const EffectKind &effect : Effects)
+        for (int slot = 0; slot < SLOT_COUNT; slot++)
+            effect.table[slot][0] = 0.0f;
 }
 
-// The settings passes below each walk the whole text; most lines of a large file are
-// automation, so they walk a copy without it: line 1 and the other lines up to "end".
-static char *SettingsLines(const char *text)
+void ReadFaderLines(const char *text, LineSection sections)
 {
-    static char settings[FADER_TEXT_SIZE];
-    TextOut out = StartText(settings, sizeof settings);
+    if (!HasAnyField(text))
+        return;
+    FaderRead read = {-1, ChannelSlot(1), {0, 0, 0}, {}, {}, {}};
+    bool settings = sections & SETTINGS_LINES;
+    if (settings)
+        SwitchEffectsOff();
     LineWalk walk = StartLines(text);
     TextLine line;
     while (NextLine(&walk, &line)) {
-        Field key = LineKey(line);
-        if (line.number > 1 && KeyIs(key, "end"))
-            break;
-        if (line.number > 1 && IsAutomationKey(key))
+        if (line.number == 1) {
+            if (settings)
+                ReadMixName(line);
             continue;
-        AppendBytes(&out, line.text, line.length);
-        AppendText(&out, "\n");
+        }
+        FieldWalk fields{line.text, line.text + line.length};
+        Field key = NextField(&fields);
+        if (KeyIs(key, "end"))
+            break;
+        const FaderLine *row = FindFaderLine(key);
+        if (!row || !(row->section & sections))
+            continue;
+        if (row->repeat == FIRST_COUNTS) {
+            bool &seen = read.seen[row - FaderLines];
+            if (seen)
+                continue;
+            seen = true;
+        }
+        row->read(&read, *row, &fields);
     }
-    return settings;
+    if (settings)
+        DecodeHeldLists(read);
 }
 
 void ParseBufferMulti(char *text)
 {
-    if (!HasAnyField(text))
-        return;
-    ReadMixName(text);
-    text = SettingsLines(text);
-    for (const EffectKind &effect : Effects)
-        if (effect.table != Prev && effect.table != Ptrev)
-            ParamsFromBuffer(text, effect.key, effect.table[0], EFFECT_CELLS, effect.cells);
-    Params1D(text, "p", Pan);
-    Params2D(text, "rev", Prev[0]);
-    Params2D(text, "trev", Ptrev[0]);
-    ParamGetAmt(text, "rtn", Prtn, 2);
-    ParamGetAmt(text, "trtn", Ptrtn, 3);
-    ParamGetTwo(text, "rhp", Prhp);
-    ParamGetTwo(text, "rlp", Prlp);
-    ParamGetAmt(text, "width", &Prev_width, 1);
-    ParamGetAmt(text, "pos", Prev_position, 3);
-    ReadSubmixState(text);
-    ParseSubmix(text);
-    ParseVCA(text);
+    ReadFaderLines(text, SETTINGS_LINES);
 }
 
 // ---- One strip's effect lines ---------------------------------------------------------
@@ -275,16 +210,13 @@ bool ReadEffectLine(const char *text, int slot)
 {
     LineWalk walk = StartLines(text);
     TextLine line;
-    if (!IsSlot(slot) || !NextLine(&walk, &line))
+    if (!HasEffectChain(slot) || !NextLine(&walk, &line))
         return false;
     FieldWalk fields{line.text, line.text + line.length};
-    Field key = NextField(&fields);
-    for (const EffectKind &effect : Effects) {
-        if (!KeyIs(key, effect.key))
-            continue;
-        ReadSlotFields(&fields);
-        SetEffectRow(effect.table[slot], effect.cells, &fields);
-        return true;
-    }
-    return false;
+    const FaderLine *row = FindFaderLine(NextField(&fields));
+    if (!row || !row->effect)
+        return false;
+    ReadSlotFields(&fields);
+    SetEffectRow(*row->effect, slot, &fields);
+    return true;
 }

@@ -2,10 +2,12 @@
 // routing, effects, reverb, pans, automation and submix switches, written atomically.
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "state/status_message.h"
 #include "files/effect_lines.h"
 #include "files/faders_file.h"
+#include "files/faders_lines.h"
 #include "files/file_io.h"
 #include "files/project_files.h"
 #include "files/text_lines.h"
@@ -55,7 +57,7 @@ bool MakeNewFile()
     return SaveFaderText(reserve_fbuff, (int)strlen(reserve_fbuff), "create");
 }
 
-FaderLoad LoadFaderText(int *size)
+static FaderLoad LoadFaderText(int *size)
 {
     LoadResult result = LoadWholeFile(FADERS_FILE, reserve_fbuff, FADER_TEXT_SIZE, size);
     switch (result) {
@@ -82,16 +84,18 @@ FaderLoad LoadFaderText(int *size)
     return result == LOAD_TOO_LARGE ? FADERS_TOO_LARGE : FADERS_UNREAD;
 }
 
-int ReadFaderFile()
+int ReadFaderFile(FaderLoad *load)
 {
     int size = 0;
-    LoadFaderText(&size);
+    FaderLoad outcome = LoadFaderText(&size);
+    if (load)
+        *load = outcome;
     return size;
 }
 
 // ---- Foreign lines --------------------------------------------------------------------
 
-bool ScrubEffects(char *text)
+bool KeepForeignFaderLines(char *text)
 {
     static char scrubbed[FADER_TEXT_SIZE];
     TextOut out = StartText(scrubbed, sizeof scrubbed);
@@ -102,64 +106,71 @@ bool ScrubEffects(char *text)
     return true;
 }
 
-// ---- Line formats ---------------------------------------------------------------------
+// ---- Lines from their rows -----------------------------------------------------------
 
-// How a line names its slot after the key: "\t%i" (channel, or VCA number after "vca"),
-// "\tG\t%i" (submix) or "\tM" (master).
-static void AppendSlot(TextOut *out, int slot)
+// The key, then the strip by the row's slot rule: "\tM", "\tG\t%i" or "\t%i" for a
+// strip, "\t%i" for a group number; nothing for a line without one.
+static void AppendKey(TextOut *out, const FaderLine &line, int slot)
 {
-    if (slot == MasterSlot()) {
-        AppendText(out, "\tM");
-    } else if (slot <= CHANNEL_COUNT) {
-        AppendText(out, "\t");
-        AppendInt(out, slot);
-    } else if (slot <= SubmixSlot(GROUP_COUNT)) {
-        AppendText(out, "\tG\t");
-        AppendInt(out, slot - SubmixSlot(0));
-    } else {
-        AppendText(out, "\t");
-        AppendInt(out, slot - VcaSlot(0));
+    AppendText(out, LineKeyWord(line));
+    int number = 0;
+    SlotKind kind = KindOfSlot(slot, &number);
+    switch (line.slot) {
+    case SLOT_NONE:
+    case SLOT_ABOVE:
+        return;
+    case SLOT_GROUP:
+        break;
+    case SLOT_EFFECT:
+    case SLOT_STRIP:
+        if (kind == MASTER_KIND) {
+            AppendText(out, "\tM");
+            return;
+        }
+        if (kind == SUBMIX_KIND)
+            AppendText(out, "\tG");
+        break;
     }
-}
-
-// A tab and a number with `decimals` decimals.
-static void AppendValue(TextOut *out, float value, int decimals)
-{
     AppendText(out, "\t");
-    AppendFloat(out, value, decimals);
+    AppendInt(out, number);
 }
 
-// A whole line: key, one value, line end.
-static void AppendKeyValue(TextOut *out, const char *key, float value, int decimals)
+// A whole line: key, strip, the row's numbers from `values` with its decimals, line end.
+static void AppendLine(TextOut *out, const FaderLine &line, int slot, const float *values)
 {
-    AppendText(out, key);
-    AppendValue(out, value, decimals);
+    AppendKey(out, line, slot);
+    int digits = (int)strlen(line.decimals);
+    for (int i = 0; i < ValueCount(line) && digits > 0; i++) {
+        AppendText(out, "\t");
+        AppendFloat(out, values[i], line.decimals[digits > 1 ? i : 0] - '0');
+    }
     AppendText(out, "\n");
 }
 
-static void AppendEffectLine(TextOut *out, const EffectKind &effect, int slot)
+// A line whose last field is a text of the state: key, strip, the text, line end.
+static void AppendTextLine(TextOut *out, const FaderLine &line, int slot, const char *text,
+                           int size)
 {
-    const float *row = effect.table[slot];
-    AppendText(out, effect.key);
-    AppendSlot(out, slot);
-    for (int cell = 1; cell < effect.cells; cell++)
-        AppendValue(out, row[cell], 1);
+    AppendKey(out, line, slot);
+    AppendText(out, "\t");
+    AppendOneLine(out, text, TextLength(text, size));
     AppendText(out, "\n");
 }
 
 static void AppendEffectsOfSlot(TextOut *out, int slot)
 {
     for (int i = 0; i < EFFECT_COUNT; i++) {
-        const EffectKind &effect = Effects[slot == MasterSlot() ? MasterEffectOrder[i] : i];
+        EffectId id = slot == MasterSlot() ? MasterEffectOrder[i] : (EffectId)i;
+        const EffectKind &effect = Effects[id];
         if (EffectOn(effect.table[slot]))
-            AppendEffectLine(out, effect, slot);
+            AppendLine(out, FaderLines[LINE_EFFECT + id], slot, effect.table[slot] + 1);
     }
 }
 
 int WriteEffectLines(int slot, char *text, int size)
 {
     TextOut out = StartText(text, size);
-    if (IsSlot(slot))
+    if (HasEffectChain(slot))
         AppendEffectsOfSlot(&out, slot);
     if (!out.overflow)
         return out.length;
@@ -169,32 +180,19 @@ int WriteEffectLines(int slot, char *text, int size)
 
 // ---- Routing, effects and reverb ------------------------------------------------------
 
-struct GroupKind {
-    const char *nameFormat;     // "subname\t%i\t", then the name
-    const char *listFormat;     // "sub\t%i\t"
-    const int *on;
-    const int *assigned;
-    int firstSlot;              // slot of group 1
-};
-
-static const GroupKind Groups[2] = {
-    {"subname\t%i\t", "sub\t%i\t", SubOn, SubAsn, SubmixSlot(1)},
-    {"vcaname\t%i\t", "VCA:\t%i\t", VcaOn, VcaAsn, VcaSlot(1)},
-};
-
-static void AppendGroups(TextOut *out, const GroupKind &kind)
+static void AppendGroups(TextOut *out, const GroupRouting &kind, FaderLineId nameLine,
+                         FaderLineId listLine)
 {
-    for (int n = 1; n <= GROUP_COUNT; n++) {
-        if (kind.on[n - 1] != 1)
+    for (int group = 0; group < GROUP_COUNT; group++) {
+        if (kind.on[group] != 1)
             continue;
-        const char *name = NameBuffer[kind.firstSlot + n - 1];
-        AppendFormat(out, kind.nameFormat, n);
-        AppendOneLine(out, name, TextLength(name, NAME_SIZE));
-        AppendText(out, "\n");
-        AppendFormat(out, kind.listFormat, n);
+        int slot = kind.firstSlot + group;
+        AppendTextLine(out, FaderLines[nameLine], slot, NameBuffer[slot], NAME_SIZE);
+        AppendKey(out, FaderLines[listLine], slot);
+        AppendText(out, "\t");
         const char *separator = "";
         for (int channel = 1; channel <= ROUTING_ROWS; channel++) {
-            if (kind.assigned[RouteCell(channel, n)] != 1)
+            if (kind.assigned[RouteCell(channel, group + 1)] != 1)
                 continue;
             AppendText(out, separator);
             AppendInt(out, channel);
@@ -212,23 +210,28 @@ static bool AnySendOn(const float (*table)[EFFECT_CELLS])
     return false;
 }
 
+// A reverb line of fixed numbers, from the cells its row reads.
+static void AppendSetting(TextOut *out, FaderLineId id)
+{
+    AppendLine(out, FaderLines[id], MasterSlot(), FaderLines[id].values);
+}
+
 static void AppendReverb(TextOut *out)
 {
     bool reverb = AnySendOn(Prev);
     bool tapReverb = AnySendOn(Ptrev);
     if (reverb)
-        AppendFormat(out, "rtn\t%.1f\t%.1f\n", Prtn[0], Prtn[1]);
+        AppendSetting(out, LINE_RTN);
     if (tapReverb)
-        AppendFormat(out, "trtn\t%.1f\t%.1f\t%.1f\n", Ptrtn[0], Ptrtn[1], Ptrtn[2]);
-    if (EffectOn(Prlp))
-        AppendFormat(out, "rlp\t%.0f\n", Prlp[1]);
-    if (EffectOn(Prhp))
-        AppendFormat(out, "rhp\t%.0f\n", Prhp[1]);
+        AppendSetting(out, LINE_TRTN);
+    // The filters' frequency follows their on flag.
+    for (FaderLineId filter : {LINE_RLP, LINE_RHP})
+        if (EffectOn(FaderLines[filter].values))
+            AppendLine(out, FaderLines[filter], MasterSlot(), FaderLines[filter].values + 1);
     if (reverb || tapReverb) {
         if (Prev_width >= 0 && Prev_width <= 100)
-            AppendFormat(out, "width\t%.0f\n", Prev_width);
-        AppendFormat(out, "pos\t%.0f\t%.0f\t%.0f\n",
-                     Prev_position[0], Prev_position[1], Prev_position[2]);
+            AppendSetting(out, LINE_WIDTH);
+        AppendSetting(out, LINE_POS);
     }
 }
 
@@ -236,9 +239,9 @@ bool AppendBuffer(char *text)
 {
     TextOut out = ContinueText(text, FADER_TEXT_SIZE);
     AppendText(&out, "\n");
-    AppendGroups(&out, Groups[0]);
+    AppendGroups(&out, SubmixRouting, LINE_SUBNAME, LINE_SUB);
     AppendText(&out, "\n\n");
-    AppendGroups(&out, Groups[1]);
+    AppendGroups(&out, VcaRouting, LINE_VCANAME, LINE_VCA_LIST);
     AppendText(&out, "\n");
     for (int slot = ChannelSlot(1); slot <= ChannelSlot(CHANNEL_COUNT); slot++)
         AppendEffectsOfSlot(&out, slot);
@@ -266,46 +269,34 @@ static int NextSlotInFileOrder(int slot, bool withVcas)
 
 static void AppendPans(TextOut *out)
 {
-    for (int slot = 1; slot != -1; slot = NextSlotInFileOrder(slot, false)) {
-        if (Pan[slot] == 0.0f)
-            continue;
-        AppendText(out, "p");
-        AppendSlot(out, slot);
-        AppendValue(out, Pan[slot], 0);
-        AppendText(out, "\n");
-    }
+    for (int slot = 1; slot != -1; slot = NextSlotInFileOrder(slot, false))
+        if (Pan[slot] != 0.0f)
+            AppendLine(out, FaderLines[LINE_PAN], slot, &Pan[slot]);
 }
 
 static void AppendVolumeLines(TextOut *out, int slot, int index)
 {
     int cell = Cell(slot, index);
-    AppendText(out, slot >= VcaSlot(1) ? "vca" : "v");
-    AppendSlot(out, slot);
-    AppendValue(out, Volume[cell], 2);
-    AppendText(out, "\n");
+    FaderLineId volume = slot >= VcaSlot(1) ? LINE_VCA_VOLUME : LINE_VOLUME;
+    AppendLine(out, FaderLines[volume], slot, &Volume[cell]);
     if (Offset[cell] != 0.0f)
-        AppendKeyValue(out, "ofs", Offset[cell], 3);
+        AppendLine(out, FaderLines[LINE_OFFSET], slot, &Offset[cell]);
     if (Ramp[cell] != 0.0f)
-        AppendKeyValue(out, "rmp", Ramp[cell], 3);
+        AppendLine(out, FaderLines[LINE_RAMP], slot, &Ramp[cell]);
     if (Shape[cell] != 1.0f)
-        AppendKeyValue(out, "shape", Shape[cell], 3);
+        AppendLine(out, FaderLines[LINE_SHAPE], slot, &Shape[cell]);
 }
 
 static void AppendIndexBlock(TextOut *out, int index)
 {
     AppendText(out, "\n");
-    const char *cue = CueNameBuffer[index];
-    int cueLength = TextLength(cue, CUE_SIZE);
-    if (cueLength >= 2) {
-        AppendText(out, "\ncue\t");
-        AppendOneLine(out, cue, cueLength);
+    if (TextLength(CueNameBuffer[index], CUE_SIZE) >= 2) {
         AppendText(out, "\n");
+        AppendTextLine(out, FaderLines[LINE_CUE], MasterSlot(), CueNameBuffer[index], CUE_SIZE);
     }
-    AppendText(out, "\nt");
-    AppendValue(out, IndexMin[index], 0);
-    AppendValue(out, IndexSec[index], 3);
-    AppendValue(out, IndexMsec[index], 0);
     AppendText(out, "\n");
+    const float time[3] = {IndexMin[index], IndexSec[index], IndexMsec[index]};
+    AppendLine(out, FaderLines[LINE_TIME], MasterSlot(), time);
     for (int slot = 1; slot != -1; slot = NextSlotInFileOrder(slot, true))
         if (ChanActive[Cell(slot, index)] == 1)
             AppendVolumeLines(out, slot, index);
@@ -321,12 +312,12 @@ bool VolumeDivavToText(char *text)
         if (IndexActiveArray[index] == 1)
             AppendIndexBlock(&out, index);
     AppendText(&out, "\n");
-    for (int n = 1; n <= GROUP_COUNT; n++)
-        if (MuteArray[SubmixSlot(n)] == 1)
-            AppendFormat(&out, "submu\t%i\n", n);
-    for (int n = 1; n <= GROUP_COUNT; n++)
-        if (SoloArray[SubmixSlot(n)] == 1)
-            AppendFormat(&out, "subso\t%i\n", n);
+    for (FaderLineId id : {LINE_SUBMU, LINE_SUBSO})
+        for (int n = 1; n <= GROUP_COUNT; n++)
+            if (FaderLines[id].flags[SubmixSlot(n)] == 1) {
+                AppendKey(&out, FaderLines[id], SubmixSlot(n));
+                AppendText(&out, "\n");
+            }
     AppendText(&out, "end\n");
     return !out.overflow;
 }
@@ -356,9 +347,10 @@ static bool ComposedTextFits()
 
 bool StageWriteToFile()
 {
-    int size = 0;
+    FaderLoad load;
+    int size = ReadFaderFile(&load);
     // An old file that cannot be read whole is never replaced: its lines would be lost.
-    switch (LoadFaderText(&size)) {
+    switch (load) {
     case FADERS_TOO_LARGE:
         SetStatus("Could not write %s: the old file is larger than %i bytes", FADERS_FILE,
                   FADER_FILE_LIMIT);
@@ -369,7 +361,7 @@ bool StageWriteToFile()
     default:
         break;
     }
-    bool kept = size != 0 ? ScrubEffects(reserve_fbuff) : true;
+    bool kept = size != 0 ? KeepForeignFaderLines(reserve_fbuff) : true;
     if (size == 0)
         StartWithMixName();
     bool foreign = !kept || HasLinesAfterFirst(reserve_fbuff);

@@ -50,13 +50,12 @@ struct PrefLine {
 // The lines in the order they are written; the read-only ones last.
 extern const PrefLine PrefLines[];
 extern const int PREF_LINE_COUNT;
+struct Field;
+// The row whose key is `key`, or null.
+const PrefLine *FindPrefLine(const Field &key);
 
 // Composes the program's own lines, then `foreign` (carried-over lines), then "end".
 // Returns the length, or -1 when the text does not fit PREFS_TEXT_SIZE.
 int ComposePrefsText(char *text, const char *foreign);
-// Keeps only the foreign lines of an old prefs.txt, in place; false (and an empty
-// text) when they do not fit PREFS_FILE_SIZE. The buffer has room for one character
-// more than the text, since a last line without its line end gains one.
-bool KeepForeignPrefLines(char *text);
 // Reads a prefs.txt text into the state; only the first field of a line is a key.
 void ReadPrefsText(const char *text);

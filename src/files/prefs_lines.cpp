@@ -1,6 +1,8 @@
 // The lines of prefs.txt: key, value kind, write condition and state, in written order.
 #include "files/prefs_file.h"
 
+#include "files/text_lines.h"
+
 const char PREFS_FILE[] = "prefs.txt";
 
 const PrefLine PrefLines[] = {
@@ -25,3 +27,11 @@ const PrefLine PrefLines[] = {
     {"play", PREF_PLAY, WHEN_NEVER, nullptr, nullptr, SHORT_TEXT_SIZE, nullptr, PlayMode},
 };
 const int PREF_LINE_COUNT = sizeof PrefLines / sizeof PrefLines[0];
+
+const PrefLine *FindPrefLine(const Field &key)
+{
+    for (int i = 0; i < PREF_LINE_COUNT; i++)
+        if (KeyIs(key, PrefLines[i].key))
+            return &PrefLines[i];
+    return nullptr;
+}

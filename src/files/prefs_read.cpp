@@ -8,14 +8,6 @@
 #include "files/text_lines.h"
 #include "files/tracks_prefs_io.h"
 
-static const PrefLine *FindPrefLine(const Field &key)
-{
-    for (int i = 0; i < PREF_LINE_COUNT; i++)
-        if (KeyIs(key, PrefLines[i].key))
-            return &PrefLines[i];
-    return nullptr;
-}
-
 // Truncated toward zero, kept within the range of FieldToInt.
 static int WholePart(float value)
 {
@@ -41,8 +33,7 @@ static void ReadPrefLine(const PrefLine &line, FieldWalk *fields)
         break;
     }
     case PREF_FLOATS:
-        for (int i = 0; i < line.count; i++)
-            line.floats[i] = FieldToFloat(i + 1 < line.count ? NextField(fields) : RestOfLine(fields));
+        ReadValues(fields, line.floats, line.count);
         break;
     case PREF_TEXT:
         FieldToText(RestOfLine(fields), line.text, line.count);

@@ -75,7 +75,7 @@ int ComposePrefsText(char *text, const char *foreign)
     return out.overflow ? -1 : out.length;
 }
 
-bool KeepForeignPrefLines(char *text)
+bool ScrubPrefs(char *text)
 {
     static char kept[PREFS_FILE_SIZE + 1];
     TextOut out = StartText(kept, sizeof kept);
@@ -87,11 +87,6 @@ bool KeepForeignPrefLines(char *text)
     return true;
 }
 
-void ScrubPrefs(char *text)
-{
-    KeepForeignPrefLines(text);
-}
-
 // The foreign lines of the old prefs.txt into `old`; false (with a status message)
 // when the old file exists but cannot be carried over whole.
 static bool LoadForeignPrefLines(char *old)
@@ -99,7 +94,7 @@ static bool LoadForeignPrefLines(char *old)
     int size = 0;
     switch (LoadWholeFile(PREFS_FILE, old, PREFS_FILE_SIZE, &size)) {
     case LOAD_OK:
-        if (KeepForeignPrefLines(old))
+        if (ScrubPrefs(old))
             return true;
         break;
     case LOAD_MISSING:

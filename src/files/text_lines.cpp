@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <locale.h>
 
@@ -22,7 +23,9 @@ bool NextLine(LineWalk *walk, TextLine *line)
     if (!start || !*start)
         return false;
     // CR LF, a lone LF and a lone CR each end a line: a hand-edited file may mix them.
-    const char *end = start + strcspn(start, "\r\n");
+    const char *end = start;
+    while (*end && *end != '\n' && *end != '\r')
+        end++;
     line->text = start;
     line->length = (int)(end - start);
     line->number = ++walk->number;
@@ -77,8 +80,52 @@ static void NumberText(const Field &field, char *text)
     text[length] = 0;
 }
 
+// The common plain decimal ("-3.50", "12", "0.125") read without strtod, to the same
+// value: at most 15 significant digits and 22 decimals are exact in a double, so one
+// division rounds as strtod does. False for anything else (exponents, hex, inf, nan,
+// leading white space, more digits), which strtod reads.
+static bool PlainDecimal(const Field &field, double *value)
+{
+    const char *p = field.text;
+    const char *end = p + (field.length < NUMBER_TEXT - 1 ? field.length : NUMBER_TEXT - 1);
+    bool negative = p < end && *p == '-';
+    if (p < end && (*p == '-' || *p == '+'))
+        p++;
+    uint64_t digits = 0;
+    int significant = 0, decimals = 0, seen = 0;
+    bool point = false;
+    for (; p < end; p++) {
+        if (*p == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (*p < '0' || *p > '9')
+            break;
+        seen++;
+        decimals += point;
+        if (digits == 0 && *p == '0')
+            continue;
+        digits = digits * 10 + (uint64_t)(*p - '0');
+        if (++significant > 15)
+            return false;
+    }
+    if (seen == 0 || decimals > 22)
+        return false;
+    if (p < end && (*p == 'e' || *p == 'E' || *p == 'x' || *p == 'X'))
+        return false;
+    static const double Tens[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    double magnitude = (double)digits / Tens[decimals];
+    *value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 float FieldToFloat(const Field &field)
 {
+    double plain;
+    if (PlainDecimal(field, &plain))
+        return (float)plain;
     char text[NUMBER_TEXT];
     NumberText(field, text);
     double value = strtod_l(text, nullptr, CNumberLocale());
@@ -107,6 +154,14 @@ bool FieldIsNumber(const Field &field)
 int FieldToInt(const Field &field)
 {
     enum { LIMIT = 1000000000 };
+    // A short run of digits, as nearly every slot and group number is, without strtol.
+    if (field.length > 0 && field.length <= 3) {
+        int value = 0, i = 0;
+        while (i < field.length && field.text[i] >= '0' && field.text[i] <= '9')
+            value = value * 10 + (field.text[i++] - '0');
+        if (i == field.length)
+            return value;
+    }
     char text[NUMBER_TEXT];
     NumberText(field, text);
     long value = strtol(text, nullptr, 10);
@@ -115,6 +170,12 @@ int FieldToInt(const Field &field)
     if (value < -LIMIT)
         return -LIMIT;
     return (int)value;
+}
+
+void ReadValues(FieldWalk *fields, float *values, int count)
+{
+    for (int i = 0; i < count; i++)
+        values[i] = FieldToFloat(i + 1 < count ? NextField(fields) : RestOfLine(fields));
 }
 
 void FieldToText(const Field &field, char *dest, int size)

@@ -58,6 +58,8 @@ float FieldToFloat(const Field &field);
 bool FieldIsNumber(const Field &field);
 // Integers are clamped to +-1000000000, far beyond any count or slot.
 int FieldToInt(const Field &field);
+// `count` numbers into `values`: inner fields, the last one the rest of the line.
+void ReadValues(FieldWalk *fields, float *values, int count);
 // Copies a field as text into a fixed buffer, cut to fit.
 void FieldToText(const Field &field, char *dest, int size);
 

@@ -1,6 +1,7 @@
 // The twelve effect blocks of every channel, submix and the master, described once:
-// the file key, the table, the cells used and the start-up defaults. The writer,
-// the reader and the effects window all walk this table.
+// the file key, the table, the cells used and the start-up defaults. The rows of the
+// faders.txt line table take their key, table and cells from here; the writer walks
+// it for each strip's lines, the effects window for its blocks.
 #pragma once
 #include "state/mix_state.h"
 
@@ -21,8 +22,8 @@ extern const EffectKind Effects[EFFECT_COUNT];
 // The master writes effects gain before the two sends.
 extern const EffectId MasterEffectOrder[EFFECT_COUNT];
 
-// The slots with an effect chain: the master, the channels and the submixes.
-inline bool HasEffectChain(int slot) { return slot >= MasterSlot() && slot <= SubmixSlot(GROUP_COUNT); }
+// The master, the channels and the submixes have effect chains; VCAs have none.
+inline bool HasEffectChain(int slot) { return slot >= 0 && slot <= SubmixSlot(GROUP_COUNT); }
 
 // "On" means cell 0 equals exactly 1.0.
 inline bool EffectOn(const float *row) { return row[0] == 1.0f; }

@@ -15,6 +15,7 @@
 #include "state/status_message.h"
 #include "../faults/faults_support.h"
 #include "files_io_test_support.h"
+#include "files/effect_lines.h"
 #include "files/faders_file.h"
 #include "files/file_io.h"
 #include "files/project_files.h"
@@ -389,4 +390,33 @@ TEST_F(FadersStore, UnreadableOldFileGivesNoStaleText)
     ASSERT_TRUE(StageWriteToFile());
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "faders.txt file is empty\n");
     EXPECT_EQ(std::string(reserve_fbuff), StartUpText);
+}
+
+// One strip's effect lines as the file holds them, read back into another strip.
+TEST(EffectLines, OneStripsChainCarriesToAnother)
+{
+    ClearInternalArrays();
+    Pcomp[3][0] = 1; Pcomp[3][1] = -10; Pcomp[3][2] = 10; Pcomp[3][3] = 100; Pcomp[3][4] = 1.5f;
+    Prev[3][0] = 1; Prev[3][1] = -6;
+    Pfxg[3][0] = 1; Pfxg[3][1] = 2;
+    Pfxg[MasterSlot()][0] = Prev[MasterSlot()][0] = 1;
+    Php[SubmixSlot(2)][0] = 1;
+    char text[128];
+    EXPECT_EQ(WriteEffectLines(3, text, sizeof text), 49);
+    EXPECT_STREQ(text, "comp\t3\t-10.0\t10.0\t100.0\t1.5\nrev\t3\t-6.0\nfxg\t3\t2.0\n");
+    WriteEffectLines(MasterSlot(), text, sizeof text);
+    EXPECT_STREQ(text, "fxg\tM\t0.0\nrev\tM\t0.0\n");
+    WriteEffectLines(SubmixSlot(2), text, sizeof text);
+    EXPECT_STREQ(text, "hp\tG\t2\t100.0\n");
+    EXPECT_EQ(WriteEffectLines(3, text, 20), -1);
+    EXPECT_STREQ(text, "");
+
+    EXPECT_TRUE(ReadEffectLine("comp\t3\t-10.0\t10.0\t100.0\t1.5\r\nrev\t3\t-6.0", 7));
+    EXPECT_EQ(0, memcmp(Pcomp[7], Pcomp[3], sizeof Pcomp[3]));
+    EXPECT_EQ(Prev[7][0], 0.0f);                    // one line only
+    EXPECT_TRUE(ReadEffectLine("rev\tG\t2\t-3.0", MasterSlot()));
+    EXPECT_EQ(Prev[MasterSlot()][1], -3.0f);
+    EXPECT_FALSE(ReadEffectLine("p\t3\t10", 7));
+    EXPECT_FALSE(ReadEffectLine("comp\t3\t1\t2\t3\t4", VcaSlot(1)));
+    EXPECT_EQ(Pan[7], 0.0f);
 }

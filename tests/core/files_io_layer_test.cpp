@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,8 +14,10 @@
 #include <unistd.h>
 
 #include "files_io_test_support.h"
+#include "files/faders_lines.h"
 #include "files/file_io.h"
 #include "files/keywords.h"
+#include "files/prefs_file.h"
 #include "files/text_lines.h"
 #include "files/text_out.h"
 
@@ -184,6 +187,23 @@ TEST_F(FileLayer, FastNumberFormatsMatchPrintf)
         AppendInt(&out, value);
         EXPECT_STREQ(buffer, expected);
     }
+}
+
+// The key words are the keys of the rows of the two line tables: 33 of faders.txt, 19 of
+// prefs.txt, none in both, each found again by the lookup the reader and scrubs use.
+TEST_F(FileLayer, KeyWordsAreTheRowsOfBothLineTables)
+{
+    std::set<std::string> words;
+    for (const FaderLine &line : FaderLines) {
+        words.insert(LineKeyWord(line));
+        EXPECT_EQ(FindFaderLine(F(LineKeyWord(line))), &line) << LineKeyWord(line);
+    }
+    for (int i = 0; i < PREF_LINE_COUNT; i++)
+        words.insert(PrefLines[i].key);
+    EXPECT_EQ(words.size(), 52u);
+    EXPECT_EQ(FADER_LINE_COUNT + PREF_LINE_COUNT, 52);
+    for (const std::string &word : words)
+        EXPECT_EQ(CheckForKey(word.c_str()), 1) << word;
 }
 
 TEST_F(FileLayer, KeyWordsAndForeignLines)
