@@ -4,6 +4,7 @@
 #include "app/control.h"
 #include "app/edit_end.h"
 #include "app/keys.h"
+#include "app/views.h"
 #include "cues/cues.h"
 #include "state/status_message.h"
 #include "effects/effects_window.h"
@@ -21,6 +22,8 @@
 void StartUp()
 {
     SetOperationEnd(EditEnded);
+    SetWindowPainter(PaintWindows);
+    SetNameView(ShowNameView);
     SetStatus("%s", VersionLine);
     ClearInternalArrays();
     make_window1();
@@ -38,6 +41,9 @@ void StartUp()
     Fl_Button *const mix_buttons[] = {MixButton3, EffectsMixButton, MixButton};
     for (Fl_Button *mix : mix_buttons)
         mix->callback(Callback<Mix>);
+    // The faders window's "*" buttons open the file chooser of the preferences' choosers.
+    for (int strip = 1; strip <= CHANNEL_STRIPS; strip++)
+        (*BrowseStrip[strip - 1])->callback(Callback<ChooseFile>, NumberData(strip));
     UpdateGUI();
     JournalStart();
     InstallKeys();

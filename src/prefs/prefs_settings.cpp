@@ -6,12 +6,7 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Input.H>
 
-#include "app/control.h"
-#include "cues/cues.h"
 #include "state/status_message.h"
-#include "effects/effects_window.h"
-#include "effects/matrix.h"
-#include "faders/faders.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"
 #include "state/typed_number.h"
@@ -57,10 +52,7 @@ void ArrayToFields(Fl_Value_Input **const (&fields)[N], const float *cells)
         (*fields[i])->value(cells[i]);
 }
 
-Fl_Double_Window **const all_windows[] = {
-    &FadersWindow, &PrefsWindow, &SubWindow, &EffectsWindow, &ControlWindow, &VCAWindow, &ReverbWindow,
-    &CuesWindow,
-};
+void (*paint_windows)(int colour);
 
 } // namespace
 
@@ -99,12 +91,13 @@ void SetColor()
     int value = typed < 0 ? 0 : typed > 255 ? 255 : int(typed);
     color = value;
     bgcolor->value(value);
-    for (Fl_Double_Window **window : all_windows) {
-        if (!*window)
-            continue;
-        (*window)->color(Fl_Color(value));
-        (*window)->redraw();
-    }
+    if (paint_windows)
+        paint_windows(value);
+}
+
+void SetWindowPainter(void (*paint)(int colour))
+{
+    paint_windows = paint;
 }
 
 // A colour typed or spun is a numeric edit: it clears the status line (the refresh that

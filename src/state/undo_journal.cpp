@@ -234,8 +234,8 @@ void Describe(const Step &step, char *out, int size)
     for (const Change &c : step.changes) {
         const JournalTable &t = JournalTables[c.table];
         if (!name)
-            name = t.name;
-        else if (strcmp(name, t.name) != 0)
+            name = JournalTableName(t);
+        else if (strcmp(name, JournalTableName(t)) != 0)
             place.slot = place.index = -1;   // several tables: name the first only
         const size_t element = ElementSize(t);
         const Byte *was = step.bytes.data() + c.at, *now = was + c.length;
