@@ -44,7 +44,8 @@ const char *JournalTableName(const JournalTable &table);
 
 // Every table of the mix, once. Left out on purpose: the text buffer of a store or recall
 // (reserve_fbuff) and the status line (tbuffer), which are scratch; the slot the effects
-// window shows (CNL) and the field the chooser fills (BrowseNumber), which are views.
+// window shows (CNL), the current index and bank (state/position.h) and the field the chooser
+// fills (BrowseNumber), which are views.
 extern const JournalTable JournalTables[];
 extern const int JOURNAL_TABLE_COUNT;
 // The bytes the journaled tables hold together.
