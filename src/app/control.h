@@ -27,7 +27,8 @@ void ShowPrefs();
 void HidePrefs();
 void ProgramExit();
 
-// Copies the whole mix state into every window.
+// Copies the whole mix state into the seven windows built at start-up: every view of
+// app/views.cpp. The cue window reads the state itself after every operation.
 void UpdateGUI();
 
 // Recalls with their window refreshes.

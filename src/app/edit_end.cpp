@@ -1,68 +1,26 @@
 #include "app/edit_end.h"
 #include "app/control.h"
+#include "app/views.h"
 
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Menu_.H>
 #include <FL/Fl_Menu_Item.H>
 
-#include "effects/effects_window.h"
-#include "effects/matrix.h"
 #include "faders/faders.h"
-#include "prefs/prefs.h"
-#include "state/effects.h"
-#include "state/mix_state.h"
 #include "state/undo_journal.h"
 
 namespace {
-
-// Which refresh shows each table of the mix. The effect tables are walked from Effects;
-// PlayMode and DeviceName are shown by no window.
-const struct {
-    const void *table;
-    void (*refresh)();
-} Refreshes[] = {
-    {Volume, UpdateVolumes}, {Offset, UpdateOffset}, {Ramp, UpdateRamp}, {Shape, UpdateShape},
-    {ChanActive, UpdateChannelActive}, {IndexMin, UpdateTime}, {IndexSec, UpdateTime},
-    {IndexMsec, UpdateTime}, {IndexActiveArray, UpdateIndexActive}, {CueNameBuffer, UpdateCueName},
-    {NameBuffer, UpdateNames}, {MuteArray, UpdateMutes}, {SoloArray, UpdateSolos}, {Pan, UpdatePan},
-    {SubAsn, UpdateSubmix}, {SubOn, UpdateSubmix}, {VcaAsn, UpdateVCA}, {VcaOn, UpdateVCA},
-    {Prtn, UpdateEffectsWindows}, {Ptrtn, UpdateEffectsWindows}, {Prlp, UpdateEffectsWindows},
-    {Prhp, UpdateEffectsWindows}, {&Prev_width, UpdateEffectsWindows},
-    {Prev_position, UpdateEffectsWindows}, {MixName, UpdateMixName},
-    {PreviewArray, UpdatePreferences}, {XinArray, UpdatePreferences}, {XoutArray, UpdatePreferences},
-    {HeadTailArray, UpdatePreferences}, {&PanlawStore, UpdatePreferences},
-    {&OutbitsStore, UpdatePreferences}, {&DitherBits, UpdatePreferences},
-    {&monoOn, UpdatePreferences}, {&PreviewOn, UpdatePreferences}, {&color, UpdatePreferences},
-    {Path, UpdatePreferences}, {WavDirName, UpdatePreferences}, {MixDirName, UpdatePreferences},
-    {LaunchCommand, UpdatePreferences},
-};
-
-enum { MAX_REFRESHES = 24 };
-
-void AddOnce(void (*refresh)(), void (*(&list)[MAX_REFRESHES])(), int &count)
-{
-    for (int i = 0; i < count; i++)
-        if (list[i] == refresh)
-            return;
-    if (count < MAX_REFRESHES)
-        list[count++] = refresh;
-}
 
 // Every window shows again the tables the last operation changed. A refresh only copies
 // the state into widgets; it never runs a callback. A widget that shows the value it just
 // stored is given the same value back, which leaves it as it is.
 void RefreshChangedTables()
 {
-    void (*list[MAX_REFRESHES])();
-    int count = 0;
-    for (const auto &r : Refreshes)
-        if (JournalRecordChanged(r.table))
-            AddOnce(r.refresh, list, count);
-    for (const EffectKind &kind : Effects)
-        if (JournalRecordChanged(kind.table))
-            AddOnce(UpdateEffectsWindows, list, count);
-    for (int i = 0; i < count; i++)
-        list[i]();
+    bool changed[VIEW_COUNT] = {};
+    for (int t = 0; t < JOURNAL_TABLE_COUNT; t++)
+        if (JournalRecordChanged(JournalTables[t].address))
+            changed[JournalTables[t].view] = true;
+    ShowViews(changed);
 }
 
 enum { MAX_FOLLOWERS = 8 };

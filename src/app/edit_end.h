@@ -1,12 +1,14 @@
-// The one point where every widget callback and every menu operation ends. The callback
-// adapters (app/callback.h) call EditEnded after the operation has run, so no operation has
-// to remember it; the windows that follow the mix hang on it with FollowEdits.
+// The one point where every widget callback, menu operation and key ends. The app installs it
+// as the end of the callback adapters (state/callback.h), which reach it after the operation has
+// run, so no operation has to remember it; the windows that follow the mix (the cue window) are
+// hung on it with FollowEdits.
 #pragma once
 class Fl_Widget;
 
 // `source` is the widget whose callback ran (for a menu item, its menu button), or nullptr.
-// Records what the operation changed as one undo step, lets every window show again the
-// tables that changed, then runs the followers.
+// Records what the operation changed as one undo step, shows again the views of the tables
+// that changed (app/views.cpp), lets the faders window follow a moved position, then runs the
+// followers.
 void EditEnded(Fl_Widget *source);
 // The same for an operation that names its own step ("insert cue point 16").
 void EditEndedAs(const char *operation);

@@ -9,10 +9,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <iterator>
 #include <cstdio>
+#include <iterator>
 
-#include "state/callback.h"
 #include "app/control.h"
 #include "app/edit_end.h"
 #include "app/undo.h"
@@ -22,6 +21,7 @@
 #include "effects/matrix.h"
 #include "faders/faders.h"
 #include "prefs/prefs.h"
+#include "state/callback.h"
 
 namespace {
 

@@ -44,7 +44,8 @@ struct KeyRow {
 extern const KeyRow KeyTable[];
 extern const int KEY_COUNT;
 
-// Which window is which in the masks.
+// The windows of the program and the mask that names each in the key table (the colour of the
+// preferences is given to the same list).
 struct KeyWindow {
     Fl_Double_Window **window;
     unsigned mask;

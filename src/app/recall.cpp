@@ -1,7 +1,9 @@
-// The recall menu items: the file work of the project-file layer, then the window refreshes.
+// The recall menu items: the file work of the project-file layer, then the views of what they
+// read (a recall is also called on its own, not only from its menu item).
 #include <string>
 
 #include "app/control.h"
+#include "app/views.h"
 #include "faders/faders.h"
 #include "files/faders_file.h"
 #include "files/file_io.h"
@@ -24,15 +26,15 @@ void ReadTracksFile()
 {
     if (!RecallTracksFile())
         return;
-    UpdateNames();
-    UpdateSolos();
-    UpdateMutes();
+    ShowView(NAME_VIEW);
+    ShowView(SOLO_VIEW);
+    ShowView(MUTE_VIEW);
 }
 
 void ReadPreferencesFile()
 {
     if (RecallPreferencesFile())
-        UpdatePreferences();
+        ShowView(PREFERENCES_VIEW);
 }
 
 // ---- Revert All ------------------------------------------------------------------------

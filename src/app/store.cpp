@@ -6,6 +6,7 @@
 
 #include "app/control.h"
 #include "app/launch.h"
+#include "app/views.h"
 #include "state/status_message.h"
 #include "faders/faders.h"
 #include "files/project_files.h"
@@ -19,9 +20,9 @@ bool StoreTrackNames()
 {
     bool stored = WriteTracksFile();
     if (FadersWindow) {
-        UpdateNames();
-        UpdateMutes();
-        UpdateSolos();
+        ShowView(NAME_VIEW);
+        ShowView(MUTE_VIEW);
+        ShowView(SOLO_VIEW);
     }
     return stored;
 }

@@ -66,7 +66,7 @@ static void LoadAllBlocks()
 
 void LoadEffectsWidgets()
 {
-    NameInEffects->value(NameBuffer[CNL]);
+    UpdateEffectsName();
     LoadAllBlocks();
     LoadReverbControls(true);
 }
@@ -151,7 +151,8 @@ void UpdateEffectsWindows()
     LoadReverbControls(false);
 }
 
-void RefreshEffectsName()
+void UpdateEffectsName()
 {
-    NameInEffects->value(NameBuffer[ChosenSlot(false)]);
+    if (IsSlot(CNL))
+        NameInEffects->value(NameBuffer[CNL]);
 }

@@ -44,9 +44,8 @@ enum BlockId {
 enum { MAX_BLOCK_SLIDERS = 4 };
 
 struct EffectBlock {
-    EffectId effect;                  // its table and cell count
+    EffectId effect;                  // its table, cell count, defaults and label
     Fl_Button **toggle;
-    const char *label;
     int x, y;                         // of the toggle; the sliders stand at x + 1
     SliderSpec sliders[MAX_BLOCK_SLIDERS];
 };
@@ -58,7 +57,7 @@ struct ReverbControl {
     Fl_Button **toggle;               // set for a toggle
     const char *label;
     int x, y;
-    double minimum, maximum, step, start;
+    double minimum, maximum, step;
     BlockId block;                    // the reverb or tap-reverb store it belongs to
     float *setting;
     bool followsSlot;                 // reloaded whenever the edited slot changes

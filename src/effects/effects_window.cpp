@@ -35,45 +35,46 @@ Fl_Value_Slider *hshelf1, *hshelf2, *hshelf3;
 Fl_Value_Slider *hpass1;
 Fl_Value_Slider *rev_send, *trev_send;
 
-// Three rows of four blocks; each slider's y, range, step and start value.
+// Three rows of four blocks; each slider's y, range and step. The sliders start at the
+// defaults of the effect table.
 const EffectBlock EffectBlocks[BLOCK_COUNT] = {
-    {FX_COMP, &comp0, "Peak Comp", 30, 125,
-     {{&comp1, "threshold", 157, -30, 0, 0.1, 0},
-      {&comp2, "attack", 197, 0.1, 50, 0.1, 10},
-      {&comp3, "release", 237, 10, 1000, 1, 200},
-      {&comp4, "ratio", 276, 1.1, 4, 0.1, 1.5}}},
-    {FX_RMS, &rms0, "RMS Comp", 150, 125,
-     {{&rms1, "threshold", 157, -30, 0, 0.1, 0},
-      {&rms2, "attack", 197, 0.1, 200, 0.1, 10},
-      {&rms3, "release", 237, 10, 1000, 1, 200},
-      {&rms4, "ratio", 276, 1.1, 4, 0.1, 1.5}}},
-    {FX_NLC, &nlc0, "Non Lin Comp", 270, 125,
-     {{&nlc1, "threshold", 157, -30, 0, 0.1, 0},
-      {&nlc2, "sample window", 197, 10, 2000, 1, 300},
-      {&nlc3, "ratio", 237, 1.1, 8, 0.1, 2}}},
-    {FX_LIM, &lim0, "Limiter", 390, 125, {{&lim1, "threshold", 157, -18, 0, 0.1, 0}}},
-    {FX_FXG, &fxg0, "Effects Gain", 150, 520, {{&fxg1, "dB", 553, -15, 15, 0.1, 0}}},
-    {FX_LSHELF, &lshelf0, "EQ: Low Shelf", 30, 340,
-     {{&lshelf1, "Hz", 373, 30, 300, 1, 100},
-      {&lshelf2, "dB", 413, -12, 12, 0.1, 0},
-      {&lshelf3, "Q", 453, 0.1, 8, 0.1, 1}}},
-    {FX_BAND1, &band1_0, "EQ: Band 1", 150, 340,
-     {{&band1_1, "Hz", 373, 60, 1000, 1, 500},
-      {&band1_2, "dB", 413, -12, 12, 0.1, 0},
-      {&band1_3, "Q", 453, 0.1, 8, 0.1, 1}}},
-    {FX_BAND2, &band2_0, "EQ: Band 2", 270, 340,
-     {{&band2_1, "Hz", 373, 1000, 16000, 1, 2000},
-      {&band2_2, "dB", 413, -12, 12, 0.1, 0},
-      {&band2_3, "Q", 453, 0.1, 8, 0.1, 1}}},
-    {FX_HSHELF, &hshelf0, "EQ: High Shelf", 390, 340,
-     {{&hshelf1, "Hz", 373, 4000, 16000, 1, 8000},
-      {&hshelf2, "dB", 413, -12, 12, 0.1, 0},
-      {&hshelf3, "Q", 453, 0.1, 8, 0.1, 1}}},
-    {FX_HP, &hpass0, "EQ: High Pass", 30, 520, {{&hpass1, "Hz", 553, 60, 600, 1, 100}}},
-    {FX_REV, &rev_state, "Reverb", 270, 520,
-     {{&rev_send, "chan send level", 553, -24, 0, 0.1, 0}}},
-    {FX_TREV, &trev_state, "Tap Reverb", 390, 520,
-     {{&trev_send, "chan send level", 553, -24, 0, 0.1, 0}}},
+    {FX_COMP, &comp0, 30, 125,
+     {{&comp1, "threshold", 157, -30, 0, 0.1},
+      {&comp2, "attack", 197, 0.1, 50, 0.1},
+      {&comp3, "release", 237, 10, 1000, 1},
+      {&comp4, "ratio", 276, 1.1, 4, 0.1}}},
+    {FX_RMS, &rms0, 150, 125,
+     {{&rms1, "threshold", 157, -30, 0, 0.1},
+      {&rms2, "attack", 197, 0.1, 200, 0.1},
+      {&rms3, "release", 237, 10, 1000, 1},
+      {&rms4, "ratio", 276, 1.1, 4, 0.1}}},
+    {FX_NLC, &nlc0, 270, 125,
+     {{&nlc1, "threshold", 157, -30, 0, 0.1},
+      {&nlc2, "sample window", 197, 10, 2000, 1},
+      {&nlc3, "ratio", 237, 1.1, 8, 0.1}}},
+    {FX_LIM, &lim0, 390, 125, {{&lim1, "threshold", 157, -18, 0, 0.1}}},
+    {FX_FXG, &fxg0, 150, 520, {{&fxg1, "dB", 553, -15, 15, 0.1}}},
+    {FX_LSHELF, &lshelf0, 30, 340,
+     {{&lshelf1, "Hz", 373, 30, 300, 1},
+      {&lshelf2, "dB", 413, -12, 12, 0.1},
+      {&lshelf3, "Q", 453, 0.1, 8, 0.1}}},
+    {FX_BAND1, &band1_0, 150, 340,
+     {{&band1_1, "Hz", 373, 60, 1000, 1},
+      {&band1_2, "dB", 413, -12, 12, 0.1},
+      {&band1_3, "Q", 453, 0.1, 8, 0.1}}},
+    {FX_BAND2, &band2_0, 270, 340,
+     {{&band2_1, "Hz", 373, 1000, 16000, 1},
+      {&band2_2, "dB", 413, -12, 12, 0.1},
+      {&band2_3, "Q", 453, 0.1, 8, 0.1}}},
+    {FX_HSHELF, &hshelf0, 390, 340,
+     {{&hshelf1, "Hz", 373, 4000, 16000, 1},
+      {&hshelf2, "dB", 413, -12, 12, 0.1},
+      {&hshelf3, "Q", 453, 0.1, 8, 0.1}}},
+    {FX_HP, &hpass0, 30, 520, {{&hpass1, "Hz", 553, 60, 600, 1}}},
+    {FX_REV, &rev_state, 270, 520,
+     {{&rev_send, "chan send level", 553, -24, 0, 0.1}}},
+    {FX_TREV, &trev_state, 390, 520,
+     {{&trev_send, "chan send level", 553, -24, 0, 0.1}}},
 };
 
 static const struct {
@@ -128,14 +129,16 @@ static void MakeSpinners()
 static void MakeBlockSliders(BlockId id)
 {
     const EffectBlock &block = EffectBlocks[id];
-    for (int i = 0; i < Effects[block.effect].cells - 1; i++)
-        MakeEffectSlider(block.x + 1, block.sliders[i], Callback<EffectControlChanged>, BlockData(id));
+    const EffectKind &kind = Effects[block.effect];
+    for (int i = 0; i < kind.cells - 1; i++)
+        MakeEffectSlider(block.x + 1, block.sliders[i], kind.defaults[i], Callback<EffectControlChanged>,
+                         BlockData(id));
 }
 
 static void MakeBlockToggle(BlockId id)
 {
     const EffectBlock &block = EffectBlocks[id];
-    *block.toggle = MakeEffectToggle(block.x, block.y, TOGGLE_HEIGHT, block.label,
+    *block.toggle = MakeEffectToggle(block.x, block.y, TOGGLE_HEIGHT, Effects[block.effect].label,
                                      Callback<EffectControlChanged>, BlockData(id));
 }
 

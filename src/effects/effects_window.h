@@ -14,5 +14,5 @@ Fl_Double_Window *make_window7();
 
 // The effects and reverb part of the full refresh: the blocks of slot CNL and all reverb settings.
 void UpdateEffectsWindows();
-// Shows the name of the slot being edited, as the selectors choose it.
-void RefreshEffectsName();
+// Shows the name of the slot being edited (CNL).
+void UpdateEffectsName();

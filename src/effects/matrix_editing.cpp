@@ -44,7 +44,6 @@ void StoreMatrix(const MatrixWindow &m)
             if (m.assignments[RouteCell(channel, s + 1)] == 1)
                 m.inUse[s] = 1;
     }
-    UpdateMatrix(m);
     ClearStatus();
 }
 

@@ -17,21 +17,21 @@ Fl_Button *Rev_LP0, *Rev_HP0;
 
 // Rows: filters on top, width beside them, position, reverb return and room, tap reverb.
 const ReverbControl ReverbControls[] = {
-    {&rev_rtn, nullptr, "master rev return", 13, 160, -24, 0, 0.1, 0, BLOCK_REV, &Prtn[0], true},
-    {&trev_rtn, nullptr, "master trev return", 13, 208, -24, 0, 0.1, 0, BLOCK_TREV, &Ptrtn[0], true},
-    {&rev_size, nullptr, "room length (ft)", 155, 160, 25, 1000, 10, 150, BLOCK_REV, &Prtn[1], true},
-    {&trev_taps, nullptr, "tap count", 297, 208, 1, 11, 1, 3, BLOCK_TREV, &Ptrtn[2], true},
-    {&trev_size, nullptr, "room length (ft)", 155, 208, 25, 500, 10, 125, BLOCK_TREV, &Ptrtn[1], true},
-    {&Rev_LP1, nullptr, "Hz", 155, 47, 2000, 12000, 1, 7000, BLOCK_REV, &Prlp[1], false},
-    {&Rev_HP1, nullptr, "Hz", 13, 47, 60, 1000, 1, 150, BLOCK_REV, &Prhp[1], false},
-    {nullptr, &Rev_LP0, "Low Pass", 155, 21, 0, 0, 0, 0, BLOCK_REV, &Prlp[0], false},
-    {nullptr, &Rev_HP0, "High Pass", 13, 21, 0, 0, 0, 0, BLOCK_REV, &Prhp[0], false},
-    {&rev_width, nullptr, "width", 297, 47, 0, 100, 1, 50, BLOCK_REV, &Prev_width, false},
-    {&rev_positionX, nullptr, "position: front / back", 13, 94, 0, 100, 1, 37, BLOCK_REV,
+    {&rev_rtn, nullptr, "master rev return", 13, 160, -24, 0, 0.1, BLOCK_REV, &Prtn[0], true},
+    {&trev_rtn, nullptr, "master trev return", 13, 208, -24, 0, 0.1, BLOCK_TREV, &Ptrtn[0], true},
+    {&rev_size, nullptr, "room length (ft)", 155, 160, 25, 1000, 10, BLOCK_REV, &Prtn[1], true},
+    {&trev_taps, nullptr, "tap count", 297, 208, 1, 11, 1, BLOCK_TREV, &Ptrtn[2], true},
+    {&trev_size, nullptr, "room length (ft)", 155, 208, 25, 500, 10, BLOCK_TREV, &Ptrtn[1], true},
+    {&Rev_LP1, nullptr, "Hz", 155, 47, 2000, 12000, 1, BLOCK_REV, &Prlp[1], false},
+    {&Rev_HP1, nullptr, "Hz", 13, 47, 60, 1000, 1, BLOCK_REV, &Prhp[1], false},
+    {nullptr, &Rev_LP0, "Low Pass", 155, 21, 0, 0, 0, BLOCK_REV, &Prlp[0], false},
+    {nullptr, &Rev_HP0, "High Pass", 13, 21, 0, 0, 0, BLOCK_REV, &Prhp[0], false},
+    {&rev_width, nullptr, "width", 297, 47, 0, 100, 1, BLOCK_REV, &Prev_width, false},
+    {&rev_positionX, nullptr, "position: front / back", 13, 94, 0, 100, 1, BLOCK_REV,
      &Prev_position[0], false},
-    {&rev_positionY, nullptr, "position: left / right", 155, 94, 0, 100, 1, 39, BLOCK_REV,
+    {&rev_positionY, nullptr, "position: left / right", 155, 94, 0, 100, 1, BLOCK_REV,
      &Prev_position[1], false},
-    {&rev_positionZ, nullptr, "position: floor / ceiling", 297, 93, 0, 100, 1, 43, BLOCK_REV,
+    {&rev_positionZ, nullptr, "position: floor / ceiling", 297, 93, 0, 100, 1, BLOCK_REV,
      &Prev_position[2], false},
 };
 const int REVERB_CONTROL_COUNT = sizeof ReverbControls / sizeof ReverbControls[0];
@@ -46,8 +46,9 @@ Fl_Double_Window *make_window7()
             *c.toggle = MakeEffectToggle(c.x, c.y, SHORT_TOGGLE_HEIGHT, c.label,
                                          Callback<EffectControlChanged>, block);
         } else {
-            SliderSpec row = {c.slider, c.label, c.y, c.minimum, c.maximum, c.step, c.start};
-            MakeEffectSlider(c.x, row, Callback<EffectControlChanged>, block);
+            // The state holds its defaults while the windows are built.
+            SliderSpec row = {c.slider, c.label, c.y, c.minimum, c.maximum, c.step};
+            MakeEffectSlider(c.x, row, *c.setting, Callback<EffectControlChanged>, block);
         }
     }
     ReverbWindow->end();

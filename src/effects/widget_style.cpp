@@ -7,7 +7,7 @@
 
 enum { CONTROL_WIDTH = 100, SLIDER_HEIGHT = 20, LABEL_COLOR = 215 };
 
-Fl_Value_Slider *MakeEffectSlider(int x, const SliderSpec &row, Fl_Callback *callback,
+Fl_Value_Slider *MakeEffectSlider(int x, const SliderSpec &row, double value, Fl_Callback *callback,
                                   void *data)
 {
     Fl_Value_Slider *slider = new Fl_Value_Slider(x, row.y, CONTROL_WIDTH, SLIDER_HEIGHT, row.label);
@@ -16,7 +16,7 @@ Fl_Value_Slider *MakeEffectSlider(int x, const SliderSpec &row, Fl_Callback *cal
     slider->labelcolor(LABEL_COLOR);
     slider->range(row.minimum, row.maximum);
     slider->step(row.step);
-    slider->value(row.start);
+    slider->value(value);
     slider->callback(callback, data);
     slider->when(FL_WHEN_RELEASE);
     *row.widget = slider;

@@ -11,11 +11,12 @@ struct SliderSpec {
     Fl_Value_Slider **widget;         // the global that receives it
     const char *label;
     int y;
-    double minimum, maximum, step, start;
+    double minimum, maximum, step;
 };
 
-// Horizontal value slider, 100 x 20, small label below; runs its callback on release.
-Fl_Value_Slider *MakeEffectSlider(int x, const SliderSpec &row, Fl_Callback *callback,
+// Horizontal value slider, 100 x 20, small label below, showing `value`; runs its callback on
+// release.
+Fl_Value_Slider *MakeEffectSlider(int x, const SliderSpec &row, double value, Fl_Callback *callback,
                                   void *data);
 // Round toggle button, 100 wide, lit in colour 229 when on.
 Fl_Button *MakeEffectToggle(int x, int y, int h, const char *label, Fl_Callback *callback,

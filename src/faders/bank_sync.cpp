@@ -9,8 +9,6 @@
 #include <FL/Fl_Value_Output.H>
 
 #include "state/status_message.h"
-#include "effects/effects_window.h"
-#include "effects/matrix.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
 #include "state/mix_state.h"
@@ -173,7 +171,7 @@ void UpdateDisplayNumbers()
     }
 }
 
-void UpdateNames()
+void UpdateStripNames()
 {
     const int bank = CurrentBank();
     for (int k = 0; k < STRIP_COUNT - 1; k++) {
@@ -182,10 +180,25 @@ void UpdateNames()
     }
     name13->value(NameBuffer[MasterSlot()]);
     UpdateDisplayNumbers();
-    if (NameInEffects && IsSlot(CNL))
-        NameInEffects->value(NameBuffer[CNL]);
-    UpdateSubmix();
-    UpdateVCA();
+}
+
+namespace {
+void (*show_names)();
+}
+
+// The names show in other windows too (the effects window's name field, the matrices): the
+// app installs how every window shows them.
+void UpdateNames()
+{
+    if (show_names)
+        show_names();
+    else
+        UpdateStripNames();
+}
+
+void SetNameView(void (*show)())
+{
+    show_names = show;
 }
 
 // The callback of the time index and bank spinners: both become the current position (their

@@ -27,7 +27,11 @@ void UpdateSolos();
 void UpdateMutes();
 void UpdateTime();
 void UpdateDisplayNumbers();
+// The names of the bank's strips, the master's and the strip numbers.
+void UpdateStripNames();
+// The names in every window that shows them, as the app installs it with SetNameView.
 void UpdateNames();
+void SetNameView(void (*show)());
 void UpdateIndexActive();
 void UpdateCueName();
 void UpdateMixName();

@@ -13,7 +13,6 @@
 #include "state/callback.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
-#include "prefs/prefs.h"
 
 Fl_Double_Window *FadersWindow;
 Fl_Spinner *TimeIndex;
@@ -214,8 +213,7 @@ Fl_Output *MakeMasterName()
 Fl_Button *MakeBrowse(int strip)
 {
     Fl_Button *b = PlaceCell<Fl_Button>(BROWSE, strip);
-    b->label("*");
-    b->callback(Callback<ChooseFile>, StripData(strip));
+    b->label("*");   // the app gives it the file chooser, with the strip as its data
     return b;
 }
 

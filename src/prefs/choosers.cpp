@@ -4,12 +4,11 @@
 #include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Input.H>
 
-#include "state/callback.h"
-#include "effects/matrix.h"
-#include "state/bank.h"
-#include "faders/faders.h"
 #include "prefs/prefs.h"
+#include "state/bank.h"
+#include "state/callback.h"
 #include "state/mix_state.h"
+#include "state/position.h"
 
 Fl_File_Chooser *CH;
 
@@ -47,14 +46,15 @@ const char *ConfirmedChoice(Fl_File_Chooser *chooser)
 
 } // namespace
 
+// The chooser's callbacks are no widget callbacks: the operations they run end themselves.
 void ChooseDirectory(int field)
 {
-    OpenChooser(field, Fl_File_Chooser::DIRECTORY, Callback<Set_Directory>);
+    OpenChooser(field, Fl_File_Chooser::DIRECTORY, Set_Directory);
 }
 
 void ChooseFile(int strip)
 {
-    OpenChooser(strip, Fl_File_Chooser::SINGLE, Callback<Set_File>);
+    OpenChooser(strip, Fl_File_Chooser::SINGLE, Set_File);
 }
 
 void Set_Directory(Fl_File_Chooser *chooser, void *)
@@ -79,10 +79,11 @@ void SetChosenDirectory(const char *directory)
     const Field &field = fields[BrowseNumber - 1];
     CopyOneLine(field.text, PATH_SIZE, directory);
     (*field.display)->value(field.text);
+    EndOperation(nullptr);
 }
 
-// Names the channel of strip BrowseNumber in the shown bank after the file and shows the
-// name everywhere.
+// Names the channel of strip BrowseNumber in the current bank after the file; the end of the
+// operation shows the name in every window.
 void SetChosenFile(const char *file)
 {
     if (BrowseNumber < 1 || BrowseNumber > CHANNEL_STRIPS || !file)
@@ -91,7 +92,5 @@ void SetChosenFile(const char *file)
     if (slot < 0)
         return;
     CopyOneLine(NameBuffer[slot], NAME_SIZE, file);
-    UpdateNames();
-    UpdateSubmix();
-    UpdateVCA();
+    EndOperation(nullptr);
 }

@@ -47,6 +47,8 @@ void cb_bgcolor(Fl_Widget *, void *);
 void UpdatePreferences();
 // Takes the "Color" spinner's value (clamped to 0..255) as `color` and the colour of every window.
 void SetColor();
+// Installed by the app: gives every window of the program the colour.
+void SetWindowPainter(void (*paint)(int colour));
 
 // The choosers. BrowseNumber says which field the open chooser fills:
 // 1 Path, 2 WavDirName, 3 MixDirName for a directory; 1..10 the strip of the current bank for a file.
@@ -55,19 +57,14 @@ void ChooseDirectory(int field);
 void ChooseFile(int strip);
 void Set_Directory(Fl_File_Chooser *chooser, void *);
 void Set_File(Fl_File_Chooser *chooser, void *);
-// What the chooser callbacks do with the chosen directory or file.
+// What the chooser callbacks do with the chosen directory or file; each ends the operation.
 void SetChosenDirectory(const char *directory);
 void SetChosenFile(const char *file);
 
 // The "*" buttons: cb_browseD<1..3> open the directory chooser for the three directory
-// fields, cb_browse<1..10> the file chooser for the ten channel names of the faders window.
+// fields. The app gives the faders window's "*" buttons ChooseFile.
 template <int Field>
 void cb_browseD(Fl_Widget *, void *)
 {
     ChooseDirectory(Field);
-}
-template <int Strip>
-void cb_browse(Fl_Widget *, void *)
-{
-    ChooseFile(Strip);
 }

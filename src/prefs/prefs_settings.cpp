@@ -6,12 +6,7 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Input.H>
 
-#include "app/control.h"
-#include "cues/cues.h"
 #include "state/status_message.h"
-#include "effects/effects_window.h"
-#include "effects/matrix.h"
-#include "faders/faders.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"
 #include "state/typed_number.h"
@@ -57,19 +52,13 @@ void ArrayToFields(Fl_Value_Input **const (&fields)[N], const float *cells)
         (*fields[i])->value(cells[i]);
 }
 
-Fl_Double_Window **const all_windows[] = {
-    &FadersWindow, &PrefsWindow, &SubWindow, &EffectsWindow, &ControlWindow, &VCAWindow, &ReverbWindow,
-    &CuesWindow,
-};
+void (*paint_windows)(int colour);
 
-void PaintWindows(int value)
+// The windows take the colour through the painter the app installs.
+void Paint(int colour)
 {
-    for (Fl_Double_Window **window : all_windows) {
-        if (!*window)
-            continue;
-        (*window)->color(Fl_Color(value));
-        (*window)->redraw();
-    }
+    if (paint_windows)
+        paint_windows(colour);
 }
 
 } // namespace
@@ -107,7 +96,12 @@ void SetColor()
 {
     color = ColourIndex(bgcolor->value());
     bgcolor->value(color);
-    PaintWindows(color);
+    Paint(color);
+}
+
+void SetWindowPainter(void (*paint)(int colour))
+{
+    paint_windows = paint;
 }
 
 // A colour typed or spun is a numeric edit: it clears the status line (the refresh that
@@ -139,6 +133,6 @@ void UpdatePreferences()
     ArrayToFields(panlaw_field, &PanlawStore);
     // The colour is clamped where it enters the state; the refresh only shows it.
     bgcolor->value(color);
-    PaintWindows(color);
+    Paint(color);
     dither->value(DitherBits);
 }

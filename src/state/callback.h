@@ -1,12 +1,11 @@
-// Widget, menu and chooser callbacks made from operations. Each runs the operation and then
-// ends at the end point of every operation, so no operation has to remember it; every callback
-// of the windows is registered through one of these. GUI-free: the toolkit's types are only
+// Widget and menu callbacks made from operations. Each runs the operation and then ends at the
+// end point of every operation, so no operation has to remember it; every widget callback of
+// the windows is registered through one of these. GUI-free: the toolkit's types are only
 // named, and the app installs what the end point does (app/edit_end.cpp), as it installs the
 // status display.
 #pragma once
 #include <cstdint>
 
-class Fl_File_Chooser;
 class Fl_Widget;
 
 // `source` is the widget whose callback ran (for a menu item, its menu button), or nullptr.
@@ -53,12 +52,4 @@ void Callback(Fl_Widget *widget, void *data)
 {
     Operation(widget, data);
     EndOperation(widget);
-}
-
-// The file chooser's callbacks; the chooser is no widget of a window.
-template <void (*Operation)(Fl_File_Chooser *, void *)>
-void Callback(Fl_File_Chooser *chooser, void *data)
-{
-    Operation(chooser, data);
-    EndOperation(nullptr);
 }

@@ -1,18 +1,18 @@
 #include "state/effects.h"
 
 const EffectKind Effects[EFFECT_COUNT] = {
-    {"hp", Php, 2, {100, 0, 0, 0}},
-    {"comp", Pcomp, 5, {0, 10, 100, 1.5f}},
-    {"rms", Prms, 5, {0, 10, 100, 1.5f}},
-    {"nlc", Pnlc, 4, {0, 300, 2, 0}},
-    {"lim", Plim, 2, {0, 0, 0, 0}},
-    {"band1", Pband1, 4, {500, 0, 1, 0}},
-    {"band2", Pband2, 4, {2500, 0, 1, 0}},
-    {"hshelf", Phshelf, 4, {8000, 0, 1, 0}},
-    {"lshelf", Plshelf, 4, {500, 0, 1, 0}},
-    {"rev", Prev, 2, {0, 0, 0, 0}},
-    {"trev", Ptrev, 2, {0, 0, 0, 0}},
-    {"fxg", Pfxg, 2, {0, 0, 0, 0}},
+    {"hp", Php, 2, {100, 0, 0, 0}, "EQ: High Pass"},
+    {"comp", Pcomp, 5, {0, 10, 100, 1.5f}, "Peak Comp"},
+    {"rms", Prms, 5, {0, 10, 100, 1.5f}, "RMS Comp"},
+    {"nlc", Pnlc, 4, {0, 300, 2, 0}, "Non Lin Comp"},
+    {"lim", Plim, 2, {0, 0, 0, 0}, "Limiter"},
+    {"band1", Pband1, 4, {500, 0, 1, 0}, "EQ: Band 1"},
+    {"band2", Pband2, 4, {2500, 0, 1, 0}, "EQ: Band 2"},
+    {"hshelf", Phshelf, 4, {8000, 0, 1, 0}, "EQ: High Shelf"},
+    {"lshelf", Plshelf, 4, {500, 0, 1, 0}, "EQ: Low Shelf"},
+    {"rev", Prev, 2, {0, 0, 0, 0}, "Reverb"},
+    {"trev", Ptrev, 2, {0, 0, 0, 0}, "Tap Reverb"},
+    {"fxg", Pfxg, 2, {0, 0, 0, 0}, "Effects Gain"},
 };
 
 const EffectId MasterEffectOrder[EFFECT_COUNT] = {

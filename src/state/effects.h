@@ -1,7 +1,7 @@
 // The twelve effect blocks of every channel, submix and the master, described once:
-// the file key, the table, the cells used and the start-up defaults. The rows of the
-// faders.txt line table take their key, table and cells from here; the writer walks
-// it for each strip's lines, the effects window for its blocks.
+// the file key, the table, the cells used, the start-up defaults and the label. The rows of
+// the faders.txt line table take their key, table and cells from here; the writer, the reader,
+// the defaults of the state, the effects window and the undo history walk this table.
 #pragma once
 #include "state/mix_state.h"
 
@@ -15,6 +15,7 @@ struct EffectKind {
     float (*table)[EFFECT_CELLS];     // one row per slot
     int cells;                        // cells in use, the on flag (cell 0) included
     float defaults[4];                // cells 1 to 4 at start-up
+    const char *label;                // how the effects window and the undo history name it
 };
 
 // In the order of a channel's or submix's lines in faders.txt.

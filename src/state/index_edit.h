@@ -9,5 +9,6 @@
 void InsertIndexAt(int index);
 // Moves indices index+1..511 down by one; the last index becomes an empty index.
 void RemoveIndexAt(int index);
-// Copies index onto index + 1. Returns false (and changes nothing) at the last index.
+// Copies index onto index + 1. Returns false (and changes nothing) at the last two indices,
+// 510 and 511 (shown as 511 and 512).
 bool PropagateIndexAt(int index);

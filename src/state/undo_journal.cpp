@@ -237,7 +237,7 @@ void Describe(const Step &step, char *out, int size)
         // alike (a volume and its "auto" switch), still say where, when they changed in one place.
         if (!first)
             first = &t;
-        else if (t.shape != first->shape && strcmp(t.name, first->name) != 0)
+        else if (t.shape != first->shape && strcmp(JournalTableName(t), JournalTableName(*first)) != 0)
             place.slot = place.index = -1;
         const size_t element = ElementSize(t);
         const Byte *was = step.bytes.data() + c.at, *now = was + c.length;
@@ -248,7 +248,7 @@ void Describe(const Step &step, char *out, int size)
                 LocateElement(t, e, place);
         }
     }
-    int n = snprintf(out, size_t(size), "%s", first ? first->name : "");
+    int n = snprintf(out, size_t(size), "%s", first ? JournalTableName(*first) : "");
     if (place.index >= 0 && n < size)
         n += snprintf(out + n, size_t(size - n), ", index %d", place.index + 1);
     if (place.slot >= 0 && n < size) {

@@ -18,16 +18,35 @@ enum TableShape {
     TEXT,                 // a string buffer
 };
 
+// Which part of which window shows a table; the app maps each view to its refreshes once.
+enum MixView {
+    NO_VIEW,              // shown by no window
+    VOLUME_VIEW, OFFSET_VIEW, RAMP_VIEW, SHAPE_VIEW, AUTO_VIEW,   // the strips at the current index
+    TIME_VIEW, INDEX_ACTIVE_VIEW, CUE_NAME_VIEW,                  // the current index's own fields
+    NAME_VIEW, MUTE_VIEW, SOLO_VIEW, PAN_VIEW,                    // per slot
+    MIX_NAME_VIEW,
+    SUBMIX_VIEW, VCA_VIEW,                                        // the two matrices
+    EFFECTS_VIEW,                                                 // the effects and reverb windows
+    PREFERENCES_VIEW,
+    VIEW_COUNT
+};
+
 struct JournalTable {
-    const char *name;     // how the status line names the table
+    const char *name;     // how the status line names the table; nullptr: an effect table, named
+                          // by the effect table (state/effects.h)
     void *address;
     size_t size;
     TableShape shape;
+    MixView view;
 };
+
+// The name of a table in the descriptions of the steps.
+const char *JournalTableName(const JournalTable &table);
 
 // Every table of the mix, once. Left out on purpose: the text buffer of a store or recall
 // (reserve_fbuff) and the status line (tbuffer), which are scratch; the slot the effects
-// window shows (CNL) and the field the chooser fills (BrowseNumber), which are views.
+// window shows (CNL), the current index and bank (state/position.h) and the field the chooser
+// fills (BrowseNumber), which are views.
 extern const JournalTable JournalTables[];
 extern const int JOURNAL_TABLE_COUNT;
 // The bytes the journaled tables hold together.

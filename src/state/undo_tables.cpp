@@ -1,68 +1,73 @@
-// The tables of the mix that the undo journal keeps, written once: the compare, the restore
-// and the descriptions of the steps all walk this list.
+// The tables of the mix that the undo journal keeps, written once: the compare, the restore,
+// the descriptions of the steps and the refreshes of the windows all walk this list.
 #include "state/undo_journal.h"
 
+#include <algorithm>
+
+#include "state/effects.h"
 #include "state/mix_state.h"
 
-#define TABLE(name, table, shape) {name, &(table), sizeof(table), shape}
+#define TABLE(name, table, shape, view) {name, &(table), sizeof(table), shape, view}
+#define EFFECT(table) {nullptr, &(table), sizeof(table), EFFECT_ROWS, EFFECTS_VIEW}
 
 const JournalTable JournalTables[] = {
-    TABLE("volume", Volume, PER_SLOT_AND_INDEX),
-    TABLE("offset", Offset, PER_SLOT_AND_INDEX),
-    TABLE("ramp", Ramp, PER_SLOT_AND_INDEX),
-    TABLE("shape", Shape, PER_SLOT_AND_INDEX),
-    TABLE("auto", ChanActive, PER_SLOT_AND_INDEX),
-    TABLE("time", IndexMin, PER_INDEX),
-    TABLE("time", IndexSec, PER_INDEX),
-    TABLE("time", IndexMsec, PER_INDEX),
-    TABLE("active", IndexActiveArray, PER_INDEX),
-    TABLE("cue name", CueNameBuffer, PER_INDEX),
-    TABLE("name", NameBuffer, PER_SLOT),
-    TABLE("mute", MuteArray, PER_SLOT),
-    TABLE("solo", SoloArray, PER_SLOT),
-    TABLE("pan", Pan, PER_SLOT),
-    TABLE("submix assignment", SubAsn, ROUTING),
-    TABLE("VCA assignment", VcaAsn, ROUTING),
-    TABLE("submix assignment", SubOn, SCALAR),
-    TABLE("VCA assignment", VcaOn, SCALAR),
-    TABLE("Peak Comp", Pcomp, EFFECT_ROWS),
-    TABLE("RMS Comp", Prms, EFFECT_ROWS),
-    TABLE("Non Lin Comp", Pnlc, EFFECT_ROWS),
-    TABLE("Limiter", Plim, EFFECT_ROWS),
-    TABLE("EQ: Low Shelf", Plshelf, EFFECT_ROWS),
-    TABLE("EQ: Band 1", Pband1, EFFECT_ROWS),
-    TABLE("EQ: Band 2", Pband2, EFFECT_ROWS),
-    TABLE("EQ: High Shelf", Phshelf, EFFECT_ROWS),
-    TABLE("EQ: High Pass", Php, EFFECT_ROWS),
-    TABLE("Effects Gain", Pfxg, EFFECT_ROWS),
-    TABLE("Reverb", Prev, EFFECT_ROWS),
-    TABLE("Tap Reverb", Ptrev, EFFECT_ROWS),
-    TABLE("reverb return", Prtn, SCALAR),
-    TABLE("tap reverb return", Ptrtn, SCALAR),
-    TABLE("reverb low pass", Prlp, SCALAR),
-    TABLE("reverb high pass", Prhp, SCALAR),
-    TABLE("reverb width", Prev_width, SCALAR),
-    TABLE("reverb position", Prev_position, SCALAR),
-    TABLE("preview", PreviewArray, SCALAR),
-    TABLE("crossfade in", XinArray, SCALAR),
-    TABLE("crossfade out", XoutArray, SCALAR),
-    TABLE("head and tail", HeadTailArray, SCALAR),
-    TABLE("pan law", PanlawStore, SCALAR),
-    TABLE("word length", OutbitsStore, SCALAR),
-    TABLE("dither", DitherBits, SCALAR),
-    TABLE("mono output", monoOn, SCALAR),
-    TABLE("preview mode", PreviewOn, SCALAR),
-    TABLE("colour", color, SCALAR),
-    TABLE("mix name", MixName, TEXT),
-    TABLE("path to tolvex", Path, TEXT),
-    TABLE("wavefile directory", WavDirName, TEXT),
-    TABLE("mix directory", MixDirName, TEXT),
-    TABLE("launch command", LaunchCommand, TEXT),
-    TABLE("play mode", PlayMode, TEXT),
-    TABLE("device", DeviceName, TEXT),
+    TABLE("volume", Volume, PER_SLOT_AND_INDEX, VOLUME_VIEW),
+    TABLE("offset", Offset, PER_SLOT_AND_INDEX, OFFSET_VIEW),
+    TABLE("ramp", Ramp, PER_SLOT_AND_INDEX, RAMP_VIEW),
+    TABLE("shape", Shape, PER_SLOT_AND_INDEX, SHAPE_VIEW),
+    TABLE("auto", ChanActive, PER_SLOT_AND_INDEX, AUTO_VIEW),
+    TABLE("time", IndexMin, PER_INDEX, TIME_VIEW),
+    TABLE("time", IndexSec, PER_INDEX, TIME_VIEW),
+    TABLE("time", IndexMsec, PER_INDEX, TIME_VIEW),
+    TABLE("active", IndexActiveArray, PER_INDEX, INDEX_ACTIVE_VIEW),
+    TABLE("cue name", CueNameBuffer, PER_INDEX, CUE_NAME_VIEW),
+    TABLE("name", NameBuffer, PER_SLOT, NAME_VIEW),
+    TABLE("mute", MuteArray, PER_SLOT, MUTE_VIEW),
+    TABLE("solo", SoloArray, PER_SLOT, SOLO_VIEW),
+    TABLE("pan", Pan, PER_SLOT, PAN_VIEW),
+    TABLE("submix assignment", SubAsn, ROUTING, SUBMIX_VIEW),
+    TABLE("VCA assignment", VcaAsn, ROUTING, VCA_VIEW),
+    TABLE("submix assignment", SubOn, SCALAR, SUBMIX_VIEW),
+    TABLE("VCA assignment", VcaOn, SCALAR, VCA_VIEW),
+    EFFECT(Pcomp),
+    EFFECT(Prms),
+    EFFECT(Pnlc),
+    EFFECT(Plim),
+    EFFECT(Plshelf),
+    EFFECT(Pband1),
+    EFFECT(Pband2),
+    EFFECT(Phshelf),
+    EFFECT(Php),
+    EFFECT(Pfxg),
+    EFFECT(Prev),
+    EFFECT(Ptrev),
+    TABLE("reverb return", Prtn, SCALAR, EFFECTS_VIEW),
+    TABLE("tap reverb return", Ptrtn, SCALAR, EFFECTS_VIEW),
+    TABLE("reverb low pass", Prlp, SCALAR, EFFECTS_VIEW),
+    TABLE("reverb high pass", Prhp, SCALAR, EFFECTS_VIEW),
+    TABLE("reverb width", Prev_width, SCALAR, EFFECTS_VIEW),
+    TABLE("reverb position", Prev_position, SCALAR, EFFECTS_VIEW),
+    TABLE("preview", PreviewArray, SCALAR, PREFERENCES_VIEW),
+    TABLE("crossfade in", XinArray, SCALAR, PREFERENCES_VIEW),
+    TABLE("crossfade out", XoutArray, SCALAR, PREFERENCES_VIEW),
+    TABLE("head and tail", HeadTailArray, SCALAR, PREFERENCES_VIEW),
+    TABLE("pan law", PanlawStore, SCALAR, PREFERENCES_VIEW),
+    TABLE("word length", OutbitsStore, SCALAR, PREFERENCES_VIEW),
+    TABLE("dither", DitherBits, SCALAR, PREFERENCES_VIEW),
+    TABLE("mono output", monoOn, SCALAR, PREFERENCES_VIEW),
+    TABLE("preview mode", PreviewOn, SCALAR, PREFERENCES_VIEW),
+    TABLE("colour", color, SCALAR, PREFERENCES_VIEW),
+    TABLE("mix name", MixName, TEXT, MIX_NAME_VIEW),
+    TABLE("path to tolvex", Path, TEXT, PREFERENCES_VIEW),
+    TABLE("wavefile directory", WavDirName, TEXT, PREFERENCES_VIEW),
+    TABLE("mix directory", MixDirName, TEXT, PREFERENCES_VIEW),
+    TABLE("launch command", LaunchCommand, TEXT, PREFERENCES_VIEW),
+    TABLE("play mode", PlayMode, TEXT, NO_VIEW),
+    TABLE("device", DeviceName, TEXT, NO_VIEW),
 };
 
 #undef TABLE
+#undef EFFECT
 
 const int JOURNAL_TABLE_COUNT = sizeof JournalTables / sizeof JournalTables[0];
 
@@ -72,4 +77,13 @@ size_t JournaledStateSize()
     for (int t = 0; t < JOURNAL_TABLE_COUNT; t++)
         total += JournalTables[t].size;
     return total;
+}
+
+const char *JournalTableName(const JournalTable &table)
+{
+    if (table.name)
+        return table.name;
+    const EffectKind *end = Effects + EFFECT_COUNT;
+    const EffectKind *kind = std::find_if(Effects, end, [&table](const EffectKind &k) { return k.table == table.address; });
+    return kind != end ? kind->label : "";
 }

@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "../core/journaled_state.h"
 #include "state/status_message.h"
 #include "state/mix_state.h"
 
@@ -96,40 +97,11 @@ inline bool LimitFileSize(long bytes)
 
 // ---- The mix state ---------------------------------------------------------------------
 
-struct StateRegion {
-    const void *data;
-    size_t size;
-};
-
-#define VELTRANE_REGION(table) {&table, sizeof table}
-static const StateRegion StateRegions[] = {
-    VELTRANE_REGION(Volume), VELTRANE_REGION(Offset), VELTRANE_REGION(Ramp),
-    VELTRANE_REGION(Shape), VELTRANE_REGION(ChanActive), VELTRANE_REGION(IndexMin),
-    VELTRANE_REGION(IndexSec), VELTRANE_REGION(IndexMsec), VELTRANE_REGION(IndexActiveArray),
-    VELTRANE_REGION(CueNameBuffer), VELTRANE_REGION(NameBuffer), VELTRANE_REGION(MuteArray),
-    VELTRANE_REGION(SoloArray), VELTRANE_REGION(Pan), VELTRANE_REGION(SubAsn),
-    VELTRANE_REGION(VcaAsn), VELTRANE_REGION(SubOn), VELTRANE_REGION(VcaOn),
-    VELTRANE_REGION(Pcomp), VELTRANE_REGION(Prms), VELTRANE_REGION(Pnlc), VELTRANE_REGION(Plim),
-    VELTRANE_REGION(Plshelf), VELTRANE_REGION(Pband1), VELTRANE_REGION(Pband2),
-    VELTRANE_REGION(Phshelf), VELTRANE_REGION(Php), VELTRANE_REGION(Pfxg), VELTRANE_REGION(Prev),
-    VELTRANE_REGION(Ptrev), VELTRANE_REGION(Prtn), VELTRANE_REGION(Ptrtn), VELTRANE_REGION(Prlp),
-    VELTRANE_REGION(Prhp), VELTRANE_REGION(Prev_width), VELTRANE_REGION(Prev_position),
-    VELTRANE_REGION(PreviewArray), VELTRANE_REGION(XinArray), VELTRANE_REGION(XoutArray),
-    VELTRANE_REGION(HeadTailArray), VELTRANE_REGION(PanlawStore), VELTRANE_REGION(OutbitsStore),
-    VELTRANE_REGION(DitherBits), VELTRANE_REGION(monoOn), VELTRANE_REGION(PreviewOn),
-    VELTRANE_REGION(MixName), VELTRANE_REGION(Path), VELTRANE_REGION(WavDirName),
-    VELTRANE_REGION(MixDirName), VELTRANE_REGION(LaunchCommand), VELTRANE_REGION(PlayMode),
-    VELTRANE_REGION(DeviceName), VELTRANE_REGION(color),
-};
-#undef VELTRANE_REGION
-
-// The whole mix state as bytes, to tell whether an operation changed anything.
+// The whole mix state as bytes, to tell whether an operation changed anything: the tables the
+// undo journal keeps (../core/journaled_state.h).
 inline std::string StateBytes()
 {
-    std::string bytes;
-    for (const StateRegion &region : StateRegions)
-        bytes.append((const char *)region.data, region.size);
-    return bytes;
+    return JournaledState();
 }
 
 // ---- Values in range -------------------------------------------------------------------

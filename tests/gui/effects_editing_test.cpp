@@ -205,17 +205,17 @@ TEST(EffectsEditing, NameFieldFollowsTheSelectorsWhenNamesChange)
     StartVeltrane();
     EditSubmix(8);
     CopyText(NameBuffer[SubmixSlot(8)], NAME_SIZE, "Strings");
-    RefreshEffectsName();
+    UpdateEffectsName();
     EXPECT_STREQ(NameInEffects->value(), "Strings");
     GroupNum->value(11);   // beyond the range: taken as submix 8
-    RefreshEffectsName();
+    UpdateEffectsName();
     EXPECT_STREQ(NameInEffects->value(), "Strings");
     EditMaster();
     CopyText(NameBuffer[0], NAME_SIZE, "Main");
-    RefreshEffectsName();
+    UpdateEffectsName();
     EXPECT_STREQ(NameInEffects->value(), "Main");
     EditChannel(2);
     CopyText(NameBuffer[2], NAME_SIZE, "Bass");
-    RefreshEffectsName();
+    UpdateEffectsName();
     EXPECT_STREQ(NameInEffects->value(), "Bass");
 }

@@ -63,7 +63,7 @@ TEST(EffectsWindows, BlocksStandInTheirGrid)
         EXPECT_EQ(toggle->w(), 100);
         EXPECT_EQ(toggle->h(), 20);
         EXPECT_EQ(toggle->type(), FL_TOGGLE_BUTTON);
-        EXPECT_STREQ(toggle->label(), block.label);
+        EXPECT_STREQ(toggle->label(), Effects[block.effect].label);
         for (int i = 0; i < Effects[block.effect].cells - 1; i++)
             ExpectEffectSlider(*block.sliders[i].widget, block.x + 1, block.sliders[i].y);
     }
