@@ -108,6 +108,11 @@ void EditEnded(Fl_Widget *source)
     const void *run;
     const char *operation;
     NameStep(source, run, operation);
+    EditEndedAs(run, operation);
+}
+
+void EditEndedAs(const void *run, const char *operation)
+{
     if (JournalRecord(run, operation))
         RefreshChangedTables();
     RefreshFollowers();

@@ -295,7 +295,7 @@ bool JournalRecord(const void *run, const char *operation)
     for (const Change &c : found)
         changed_now[size_t(c.table)] = true;
 
-    const bool joins = run && run == open_run && applied == history.size() && applied > 0;
+    const bool joins = JournalRunOpen(run);
     open_run = run;
     if (found.empty())
         return false;
@@ -305,6 +305,8 @@ bool JournalRecord(const void *run, const char *operation)
         Step &newest = history.back();
         held_bytes -= Cost(newest);
         JoinNewest(newest, found);
+        if (operation && operation[0])
+            snprintf(newest.operation, sizeof newest.operation, "%s", operation);
         for (const Change &c : found)
             memcpy(Shadowed(c.table) + c.offset, Live(c.table) + c.offset, c.length);
         if (ChangesNothing(newest)) {
@@ -329,6 +331,11 @@ bool JournalRecord(const void *run, const char *operation)
     }
     Keep(std::move(step));
     return true;
+}
+
+bool JournalRunOpen(const void *run)
+{
+    return run && run == open_run && applied == history.size() && applied > 0;
 }
 
 bool JournalRecordChanged(const void *address)

@@ -43,8 +43,11 @@ void JournalStart();
 // `run` names the widget whose consecutive changes form one step: when it equals the run of
 // the previous record and that record's step is still the newest, the changes join that
 // step. nullptr never joins. `operation` names the step in its description (a menu item), or
-// nullptr to name the table and the cue point or strip that changed.
+// nullptr to name the table and the cue point or strip that changed; a joining record that
+// names the step renames it (a run of nudges says what the whole run did).
 bool JournalRecord(const void *run, const char *operation);
+// Whether a record of `run` now would join the newest step.
+bool JournalRunOpen(const void *run);
 // Whether the table at `address` changed in the last record, for the windows' refreshes.
 bool JournalRecordChanged(const void *address);
 // Undo or redo one step and describe it ("volume, index 5, channel 13", "Recall All") in

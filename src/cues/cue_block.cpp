@@ -1,0 +1,249 @@
+// The cue table's selection and the edits of many cells, between the table's events and the
+// FLTK-free block edits of the state.
+#include "cues/cue_block.h"
+
+#include <FL/Fl.H>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/edit_end.h"
+#include "cues/cue_table.h"
+#include "cues/cue_view.h"
+#include "cues/cues.h"
+#include "faders/faders.h"
+#include "files/cell_text.h"
+#include "state/block_edit.h"
+#include "state/level_in_force.h"
+#include "state/status_message.h"
+#include "state/undo_journal.h"
+
+CellSelection CueSelection;
+
+namespace {
+
+int row_index[SELECTION_ROWS], column_slot[SELECTION_COLUMNS];
+BlockCell cells[MAX_BLOCK_CELLS];
+CellBlock pasted;
+char clipboard[1 << 20];
+float shown_level[SELECTION_COLUMNS][INDEX_COUNT];
+bool shown_has[SELECTION_COLUMNS][INDEX_COUNT];
+
+// What the table shows now, as the block edits address it.
+CellGrid Grid()
+{
+    const int rows = CueRowCount(), columns = StripColumnCount();
+    for (int row = 0; row < rows; row++)
+        row_index[row] = CueRowIndex(row);
+    for (int k = 0; k < columns && k < SELECTION_COLUMNS; k++)
+        column_slot[k] = CueColumnSlot(FIXED_COLUMNS + k);
+    return {row_index, rows, column_slot, columns < SELECTION_COLUMNS ? columns : SELECTION_COLUMNS};
+}
+
+int FrameRow() { return CueRowOf(CurrentIndex()); }
+int FrameColumn() { return CueChosenColumn() - FIXED_COLUMNS; }
+
+// The selected cells, or the framed one.
+int TargetCells(CellGrid *grid)
+{
+    *grid = Grid();
+    CellSelection frame;
+    const bool none = SelectedCells(&CueSelection) == 0;
+    if (none)
+        SelectCell(&frame, FrameRow(), FrameColumn());
+    return ListSelectedCells(none ? &frame : &CueSelection, grid, cells);
+}
+
+// The status line says what was done, and the step is named by it.
+void Report(BlockEdit edit, double amount, const BlockCounts &counts, const void *run)
+{
+    char message[STATUS_SIZE], step[40];
+    DescribeBlockEdit(edit, amount, counts, message, sizeof message, step, sizeof step);
+    SetStatus("%s", message);
+    EditEndedAs(run, step);
+}
+
+void Apply(BlockEdit edit, BlockCounts (*operation)(const BlockCell *, int))
+{
+    CellGrid grid;
+    const int n = TargetCells(&grid);
+    Report(edit, 0, operation(cells, n), nullptr);
+}
+
+const char FORMS[] = "Type a volume from -144 to 12 to set the cells, +=dB or +dB to raise them, -=dB to lower them";
+
+int nudge_run;          // the address names the run of nudges
+double nudge_total;     // what the run has moved so far
+
+} // namespace
+
+// ---- the selection ----
+
+void SelectCueCells(int row, int strip_col, SelectHow how)
+{
+    // Ctrl or Shift from no selection starts at the framed cell.
+    if (how != SELECT_NEW && SelectedCells(&CueSelection) == 0 && FrameRow() >= 0 && FrameColumn() >= 0)
+        SelectCell(&CueSelection, FrameRow(), FrameColumn());
+    switch (how) {
+    case SELECT_NEW: SelectCell(&CueSelection, row, strip_col); break;
+    case SELECT_ADD: AddCell(&CueSelection, row, strip_col); break;
+    case SELECT_EXTEND: ExtendSelection(&CueSelection, row, strip_col); break;
+    }
+}
+
+namespace {
+
+void SelectCueRect(CellRect r, SelectHow how)
+{
+    if (how == SELECT_EXTEND && CueSelection.open) {
+        // Shift on the index column or a heading stretches the newest rectangle over it.
+        CellRect b = {CueSelection.anchor_row, CueSelection.anchor_col, CueSelection.anchor_row,
+                      CueSelection.anchor_col};
+        b.top = std::min(b.top, r.top), b.bottom = std::max(b.bottom, r.bottom);
+        b.left = std::min(b.left, r.left), b.right = std::max(b.right, r.right);
+        r = b;
+    }
+    SelectRect(&CueSelection, r, how == SELECT_ADD);
+}
+
+int LastRow() { return CueRowCount() - 1; }
+int LastColumn() { return StripColumnCount() - 1; }
+
+} // namespace
+
+void SelectCueRows(int from, int to, SelectHow how)
+{
+    if (LastColumn() >= 0)
+        SelectCueRect({std::min(from, to), 0, std::max(from, to), LastColumn()}, how);
+}
+
+void SelectCueColumn(int strip_col, SelectHow how)
+{
+    if (LastRow() >= 0)
+        SelectCueRect({0, strip_col, LastRow(), strip_col}, how);
+}
+
+void SelectAllCues()
+{
+    if (LastRow() >= 0 && LastColumn() >= 0)
+        SelectRect(&CueSelection, {0, 0, LastRow(), LastColumn()}, false);
+}
+
+void ClearCueSelection() { ClearSelection(&CueSelection); }
+
+bool CueCellSelected(int row, int strip_col)
+{
+    return IsSelected(&CueSelection, row, strip_col) && SelectedCells(&CueSelection) > 1;
+}
+
+void CueSelectionText(char *text, int size)
+{
+    const int n = SelectedCells(&CueSelection);
+    if (n > 1)
+        snprintf(text, size_t(size), "%d cells over %d cue point%s selected", n, SelectedRows(&CueSelection),
+                 SelectedRows(&CueSelection) == 1 ? "" : "s");
+    else if (size > 0)
+        text[0] = 0;
+}
+
+// ---- the edits ----
+
+bool TypeOverCueSelection(const char *text)
+{
+    double amount;
+    const TypedEdit typed = ReadTypedEdit(text, &amount);
+    if (typed == TYPED_NONE) {
+        SetStatus("%s", FORMS);
+        return false;
+    }
+    CellGrid grid;
+    const int n = TargetCells(&grid);
+    if (typed == TYPED_SET)
+        Report(EDIT_SET, amount, SetVolumes(cells, n, float(amount)), nullptr);
+    else
+        Report(EDIT_SHIFT, amount, ShiftVolumes(cells, n, amount), nullptr);
+    return true;
+}
+
+void NudgeCueSelection(double dB)
+{
+    nudge_total = JournalRunOpen(&nudge_run) ? nudge_total + dB : dB;
+    CellGrid grid;
+    const int n = TargetCells(&grid);
+    BlockCounts counts = ShiftVolumes(cells, n, dB);
+    char message[STATUS_SIZE], step[40];
+    DescribeBlockEdit(EDIT_SHIFT, dB, counts, message, sizeof message, step, sizeof step);
+    SetStatus("%s", message);
+    // The step says what the whole run moved.
+    DescribeBlockEdit(EDIT_SHIFT, nudge_total, counts, message, sizeof message, step, sizeof step);
+    EditEndedAs(&nudge_run, step);
+}
+
+void CueSelectionAutoOff() { Apply(EDIT_AUTO_OFF, SwitchAutoOff); }
+void FillCueSelectionDown() { Apply(EDIT_FILL, FillDown); }
+void InterpolateCueSelection() { Apply(EDIT_INTERPOLATE, Interpolate); }
+
+void CopyCueSelection(bool cut)
+{
+    CellRect r;
+    const CellGrid grid = Grid();
+    if (SelectedCells(&CueSelection) == 0)
+        r = {FrameRow(), FrameColumn(), FrameRow(), FrameColumn()};
+    else if (!IsOneRect(&CueSelection) || !SelectionBounds(&CueSelection, &r)) {
+        SetStatus("Copy takes one rectangle of cells: select one block to copy");
+        return;
+    }
+    if (r.top < 0 || r.left < 0)
+        return;
+    const int length = ComposeCellText(&grid, r, clipboard, sizeof clipboard);
+    if (length < 0)
+        return;
+    Fl::copy(clipboard, length, 1);
+    const int rows = r.bottom - r.top + 1, cols = r.right - r.left + 1;
+    if (cut) {
+        CellGrid target;
+        const int n = TargetCells(&target);
+        Report(EDIT_CUT, 0, SwitchAutoOff(cells, n), nullptr);
+        return;
+    }
+    SetStatus("Copied %d x %d cells to the clipboard", rows, cols);
+}
+
+void PasteCueText(const char *text, int length)
+{
+    char why[STATUS_SIZE];
+    if (FrameRow() < 0 || FrameColumn() < 0) {
+        SetStatus("Paste needs the frame on a strip's cell");
+        return;
+    }
+    if (!ParseCellText(text, length, &pasted, why, sizeof why)) {
+        SetStatus("%s", why);
+        return;
+    }
+    const CellGrid grid = Grid();
+    CellSelection over;
+    if (SelectedCells(&CueSelection) > 1)
+        over = CueSelection;
+    else
+        ClearSelection(&over);
+    Report(EDIT_PASTE, 0, PasteCellBlock(&pasted, &grid, FrameRow(), FrameColumn(), &over), nullptr);
+}
+
+// ---- the levels in force ----
+
+void ReadShownLevels()
+{
+    int order[INDEX_COUNT];
+    const int count = ActiveCuesInTime(order);
+    for (int k = 0; k < StripColumnCount() && k < SELECTION_COLUMNS; k++)
+        LevelsInForce(CueColumnSlot(FIXED_COLUMNS + k), order, count, shown_level[k], shown_has[k]);
+}
+
+bool ShownLevel(int col, int index, float *level)
+{
+    const int k = col - FIXED_COLUMNS;
+    if (k < 0 || k >= SELECTION_COLUMNS || !IsIndex(index) || !shown_has[k][index])
+        return false;
+    *level = shown_level[k][index];
+    return true;
+}

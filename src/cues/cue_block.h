@@ -1,0 +1,43 @@
+// The selected strip cells of the cue table and what is done to all of them at once: the
+// typed set or relative edit, nudges, "auto" off, fill down, interpolation, copy, cut and paste
+// through the clipboard. Each edit is one undo step named by what it did, and reports its
+// counts in the status line. With nothing selected, an edit takes the framed cell.
+#pragma once
+#include "state/cell_selection.h"
+
+// Rows are the table's rows, columns its strip columns counted from 0.
+extern CellSelection CueSelection;
+
+// How a click, a drag or a key with Shift changes the selection.
+enum SelectHow { SELECT_NEW, SELECT_ADD, SELECT_EXTEND };
+// The cell at (row, strip column): a new selection, one added with Ctrl, or the newest one
+// stretched to it. The frame's cell starts a selection that Ctrl or Shift makes from nothing.
+void SelectCueCells(int row, int strip_col, SelectHow how);
+// Rows `from`..`to` of every strip column; a strip column's every row; every shown cell.
+void SelectCueRows(int from, int to, SelectHow how);
+void SelectCueColumn(int strip_col, SelectHow how);
+void SelectAllCues();
+void ClearCueSelection();
+// Whether a cell is drawn selected: only a selection of more than one cell is shown as one.
+bool CueCellSelected(int row, int strip_col);
+// "9 cells over 3 cue points selected", or empty for no selection.
+void CueSelectionText(char *text, int size);
+
+// Text typed in the entry over the selection: a volume sets it, "+=2", "+2", "-=2" move it.
+// False, with the forms in the status line, for any other text.
+bool TypeOverCueSelection(const char *text);
+// Ctrl(+Shift)+Up/Down: a run of them with nothing between is one undo step.
+void NudgeCueSelection(double dB);
+void CueSelectionAutoOff();
+void FillCueSelectionDown();
+void InterpolateCueSelection();
+// Copies the selection (one rectangle) to the clipboard as tab-separated text; `cut` then
+// switches its "auto" off.
+void CopyCueSelection(bool cut);
+// Pastes such a text at the frame (how the table's paste event and the tests hand it over).
+void PasteCueText(const char *text, int length);
+
+// The level in force of every shown strip at every cue point, read again at each refresh, for
+// the dim values of cells whose strip is not automated.
+void ReadShownLevels();
+bool ShownLevel(int col, int index, float *level);
