@@ -72,6 +72,9 @@ void Apply(BlockEdit edit, BlockCounts (*operation)(const BlockCell *, int))
 
 const char FORMS[] = "Type a volume from -144 to 12 to set the cells, +=dB or +dB to raise them, -=dB to lower them";
 
+bool several;           // more than one cell is selected: the selection is drawn
+void Changed() { several = SelectedCells(&CueSelection) > 1; }
+
 int nudge_run;          // the address names the run of nudges
 double nudge_total;     // what the run has moved so far
 
@@ -89,6 +92,7 @@ void SelectCueCells(int row, int strip_col, SelectHow how)
     case SELECT_ADD: AddCell(&CueSelection, row, strip_col); break;
     case SELECT_EXTEND: ExtendSelection(&CueSelection, row, strip_col); break;
     }
+    Changed();
 }
 
 namespace {
@@ -104,6 +108,7 @@ void SelectCueRect(CellRect r, SelectHow how)
         r = b;
     }
     SelectRect(&CueSelection, r, how == SELECT_ADD);
+    Changed();
 }
 
 int LastRow() { return CueRowCount() - 1; }
@@ -126,20 +131,21 @@ void SelectCueColumn(int strip_col, SelectHow how)
 void SelectAllCues()
 {
     if (LastRow() >= 0 && LastColumn() >= 0)
-        SelectRect(&CueSelection, {0, 0, LastRow(), LastColumn()}, false);
+        SelectCueRect({0, 0, LastRow(), LastColumn()}, SELECT_NEW);
 }
 
-void ClearCueSelection() { ClearSelection(&CueSelection); }
-
-bool CueCellSelected(int row, int strip_col)
+void ClearCueSelection()
 {
-    return IsSelected(&CueSelection, row, strip_col) && SelectedCells(&CueSelection) > 1;
+    ClearSelection(&CueSelection);
+    Changed();
 }
+
+bool CueCellSelected(int row, int strip_col) { return several && IsSelected(&CueSelection, row, strip_col); }
 
 void CueSelectionText(char *text, int size)
 {
     const int n = SelectedCells(&CueSelection);
-    if (n > 1)
+    if (several)
         snprintf(text, size_t(size), "%d cells over %d cue point%s selected", n, SelectedRows(&CueSelection),
                  SelectedRows(&CueSelection) == 1 ? "" : "s");
     else if (size > 0)
