@@ -73,7 +73,13 @@ void Apply(BlockEdit edit, BlockCounts (*operation)(const BlockCell *, int))
 const char FORMS[] = "Type a volume from -144 to 12 to set the cells, +=dB or +dB to raise them, -=dB to lower them";
 
 bool several;           // more than one cell is selected: the selection is drawn
-void Changed() { several = SelectedCells(&CueSelection) > 1; }
+
+// The table and the plot show the new selection; it also ends a run of nudges.
+void Changed()
+{
+    several = SelectedCells(&CueSelection) > 1;
+    EditEnded(CueTable);
+}
 
 int nudge_run;          // the address names the run of nudges
 double nudge_total;     // what the run has moved so far

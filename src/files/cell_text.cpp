@@ -25,13 +25,11 @@ int ComposeCellText(const CellGrid *grid, CellRect r, char *text, int size)
 
 namespace {
 
-// One field, without the spaces around it: empty, or a number.
+bool IsBlank(char c) { return c == ' ' || c == '\r'; }
+
+// One field, the blanks around it taken off: empty, or a number.
 bool ReadField(const char *field, int length, CellKind *kind, float *volume)
 {
-    while (length > 0 && (field[0] == ' ' || field[0] == '\r'))
-        field++, length--;
-    while (length > 0 && (field[length - 1] == ' ' || field[length - 1] == '\r'))
-        length--;
     if (length == 0) {
         *kind = CELL_EMPTY;
         return true;
@@ -65,12 +63,17 @@ bool ParseCellText(const char *text, int length, CellBlock *block, char *why, in
         int end = at;
         while (end < length && text[end] != '\t' && text[end] != '\n')
             end++;
+        int first = at, last = end;
+        while (first < last && IsBlank(text[first]))
+            first++;
+        while (last > first && IsBlank(text[last - 1]))
+            last--;
         CellKind kind;
         float volume = 0;
-        if (!ReadField(text + at, end - at, &kind, &volume)) {
-            const int shown = end - at < 24 ? end - at : 24;
+        if (!ReadField(text + first, last - first, &kind, &volume)) {
+            const int shown = last - first < 24 ? last - first : 24;
             snprintf(why, size_t(why_size), "Paste refused, nothing changed: line %d, field %d (\"%.*s\") is not a number",
-                     line + 1, field + 1, shown, text + at);
+                     line + 1, field + 1, shown, text + first);
             return false;
         }
         if (line < SELECTION_ROWS && field < SELECTION_COLUMNS) {
