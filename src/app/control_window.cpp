@@ -151,7 +151,7 @@ Fl_Double_Window *make_window4()
     for (const ControlWidget &row : control_widgets)
         BuildControlWidget(row);
     ControlWindow->end();
-    SetStatusDisplay(DisplayStatus);
+    AddStatusDisplay(DisplayStatus);
     ControlWindow->show();
     return ControlWindow;
 }

@@ -103,17 +103,25 @@ void RefreshFollowers()
         followers[i]();
 }
 
-void EditEnded(Fl_Widget *source)
-{
-    const void *run;
-    const char *operation;
-    NameStep(source, run, operation);
-    EditEndedAs(run, operation);
-}
+namespace {
 
-void EditEndedAs(const void *run, const char *operation)
+void EndStep(const void *run, const char *operation)
 {
     if (JournalRecord(run, operation))
         RefreshChangedTables();
     RefreshFollowers();
 }
+
+} // namespace
+
+void EditEnded(Fl_Widget *source)
+{
+    const void *run;
+    const char *operation;
+    NameStep(source, run, operation);
+    EndStep(run, operation);
+}
+
+void EditEndedAs(const char *operation) { EndStep(nullptr, operation); }
+
+void EditEndedInRun(const void *run, const char *operation) { EndStep(run, operation); }

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "app/edit_end.h"
+#include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
@@ -40,8 +41,8 @@ CellGrid Grid()
     return {row_index, rows, column_slot, columns < SELECTION_COLUMNS ? columns : SELECTION_COLUMNS};
 }
 
-int FrameRow() { return CueRowOf(CurrentIndex()); }
-int FrameColumn() { return CueChosenColumn() - FIXED_COLUMNS; }
+// The frame's strip column, or -1 when the frame is on another column.
+int FrameStrip() { return CueColumnSlot(FrameColumn()) >= 0 ? FrameColumn() - FIXED_COLUMNS : -1; }
 
 // The selected cells, or the framed one.
 int TargetCells(CellGrid *grid)
@@ -50,7 +51,7 @@ int TargetCells(CellGrid *grid)
     CellSelection frame;
     const bool none = SelectedCells(&CueSelection) == 0;
     if (none)
-        SelectCell(&frame, FrameRow(), FrameColumn());
+        SelectCell(&frame, FrameRow(), FrameStrip());
     return ListSelectedCells(none ? &frame : &CueSelection, grid, cells);
 }
 
@@ -60,7 +61,7 @@ void Report(BlockEdit edit, double amount, const BlockCounts &counts, const void
     char message[STATUS_SIZE], step[40];
     DescribeBlockEdit(edit, amount, counts, message, sizeof message, step, sizeof step);
     SetStatus("%s", message);
-    EditEndedAs(run, step);
+    EditEndedInRun(run, step);
 }
 
 void Apply(BlockEdit edit, BlockCounts (*operation)(const BlockCell *, int))
@@ -91,8 +92,8 @@ double nudge_total;     // what the run has moved so far
 void SelectCueCells(int row, int strip_col, SelectHow how)
 {
     // Ctrl or Shift from no selection starts at the framed cell.
-    if (how != SELECT_NEW && SelectedCells(&CueSelection) == 0 && FrameRow() >= 0 && FrameColumn() >= 0)
-        SelectCell(&CueSelection, FrameRow(), FrameColumn());
+    if (how != SELECT_NEW && SelectedCells(&CueSelection) == 0 && FrameRow() >= 0 && FrameStrip() >= 0)
+        SelectCell(&CueSelection, FrameRow(), FrameStrip());
     switch (how) {
     case SELECT_NEW: SelectCell(&CueSelection, row, strip_col); break;
     case SELECT_ADD: AddCell(&CueSelection, row, strip_col); break;
@@ -188,7 +189,7 @@ void NudgeCueSelection(double dB)
     SetStatus("%s", message);
     // The step says what the whole run moved.
     DescribeBlockEdit(EDIT_SHIFT, nudge_total, counts, message, sizeof message, step, sizeof step);
-    EditEndedAs(&nudge_run, step);
+    EditEndedInRun(&nudge_run, step);
 }
 
 void CueSelectionAutoOff() { Apply(EDIT_AUTO_OFF, SwitchAutoOff); }
@@ -200,7 +201,7 @@ void CopyCueSelection(bool cut)
     CellRect r;
     const CellGrid grid = Grid();
     if (SelectedCells(&CueSelection) == 0)
-        r = {FrameRow(), FrameColumn(), FrameRow(), FrameColumn()};
+        r = {FrameRow(), FrameStrip(), FrameRow(), FrameStrip()};
     else if (!IsOneRect(&CueSelection) || !SelectionBounds(&CueSelection, &r)) {
         SetStatus("Copy takes one rectangle of cells: select one block to copy");
         return;
@@ -224,7 +225,7 @@ void CopyCueSelection(bool cut)
 void PasteCueText(const char *text, int length)
 {
     char why[STATUS_SIZE];
-    if (FrameRow() < 0 || FrameColumn() < 0) {
+    if (FrameRow() < 0 || FrameStrip() < 0) {
         SetStatus("Paste needs the frame on a strip's cell");
         return;
     }
@@ -238,7 +239,7 @@ void PasteCueText(const char *text, int length)
         over = CueSelection;
     else
         ClearSelection(&over);
-    Report(EDIT_PASTE, 0, PasteCellBlock(&pasted, &grid, FrameRow(), FrameColumn(), &over), nullptr);
+    Report(EDIT_PASTE, 0, PasteCellBlock(&pasted, &grid, FrameRow(), FrameStrip(), &over), nullptr);
 }
 
 // ---- the levels in force ----

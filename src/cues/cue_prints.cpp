@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "cues/cue_block.h"
+#include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
@@ -76,7 +77,7 @@ uint64_t FramePrint()
     p.Add(CueRowCount());
     p.Add(CueTable->cols());
     p.Add(CurrentIndex());
-    p.Add(CueChosenColumn());
+    p.Add(FrameColumn());
     p.Add(PlotSlot);
     for (int col = FIXED_COLUMNS; col < CueTable->cols(); col++) {
         p.Add(CueColumnSlot(col));

@@ -1,11 +1,13 @@
 // The cue table: one row per cue point (the active ones, or all 512), the fixed columns of the
 // cue point, then one column per strip of the faders window's bank with the volume where the
-// strip is automated. The row of the faders window's current index is highlighted; clicking a
-// row makes it current, Return or a double click edits a volume, Delete switches "auto" off.
+// strip is automated. The row of the faders window's current index is highlighted and the
+// frame drawn on its framed cell; clicking a cell frames it, typing, Return or a double click
+// edits it (cue_entry.cpp), a right click offers the operations on whole cue points.
 #include <FL/Fl.H>
-#include <FL/Fl_Float_Input.H>
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Scrollbar.H>
 #include <FL/Fl_Table.H>
+#include <FL/Fl_Tooltip.H>
 #include <FL/fl_draw.H>
 
 #include <cstdio>
@@ -13,17 +15,15 @@
 #include <cstring>
 
 #include "app/edit_end.h"
+#include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
 #include "faders/bank.h"
 #include "faders/faders.h"
-#include "state/typed_number.h"
 #include "files/text_out.h"
-#include "state/status_message.h"
 
 Fl_Table *CueTable;
-Fl_Float_Input *CueEntry;
 
 namespace {
 
@@ -51,9 +51,7 @@ const Fl_Color PLOTTED_HEADING = fl_rgb_color(255, 226, 140);
 
 int rows[INDEX_COUNT];   // the cue point of each row
 int row_count;
-int chosen_strip_column; // the strip column that Return and Delete act on (0-based)
 int strip_column_slots[STRIP_COUNT], strip_column_count;   // the bank's strips, set by SetCueColumns
-int entry_slot = -1, entry_index = -1;
 bool keep_scroll;        // set while a click moves the current index
 
 bool IsTimeColumn(int col) { return col >= COL_MIN && col <= COL_MSEC; }
@@ -70,6 +68,23 @@ void DrawText(const char *text, int x, int y, int w, int h, Fl_Align align)
     fl_draw(text, x + 4, y, w - 8, h, fits ? align : align | FL_ALIGN_CLIP);
 }
 
+// A name too wide for `width` pixels, cut at a character and ended with an ellipsis, so that
+// a centred heading never loses both ends. The full name is the heading's tooltip.
+void FitName(const char *name, int width, char *out, int size)
+{
+    static const char ELLIPSIS[] = "\xE2\x80\xA6";
+    snprintf(out, size_t(size), "%s", name);
+    if (fl_width(out) <= width)
+        return;
+    for (int length = int(strlen(out)); length > 0; length--) {
+        if ((out[length] & 0xC0) == 0x80)
+            continue;   // inside a character of several bytes
+        snprintf(out + length, size_t(size - length), "%s", ELLIPSIS);
+        if (fl_width(out) <= width)
+            return;
+    }
+}
+
 void DrawHeading(int col, int x, int y, int w, int h)
 {
     const int slot = CueColumnSlot(col);
@@ -84,8 +99,27 @@ void DrawHeading(int col, int x, int y, int w, int h)
     char title[32];
     SlotTitle(slot, title, sizeof title);
     DrawText(title, x, y + 2, w, h / 2, FL_ALIGN_CENTER);
-    if (strcmp(NameBuffer[slot], title) != 0)
-        DrawText(NameBuffer[slot], x, y + h / 2 - 1, w, h / 2, FL_ALIGN_CENTER);
+    if (strcmp(NameBuffer[slot], title) != 0) {
+        char name[NAME_SIZE + 8];
+        FitName(NameBuffer[slot], w - 8, name, sizeof name);
+        DrawText(name, x, y + h / 2 - 1, w, h / 2, FL_ALIGN_CENTER);
+    }
+}
+
+// The full name of the strip under the mouse in the headings, as a tooltip.
+void ShowHeadingTip(Fl_Table *table, int col)
+{
+    static char tip[NAME_SIZE + 40];
+    const int slot = CueColumnSlot(col);
+    int x, y, w, h;
+    if (slot < 0 || !static_cast<CueGrid *>(table)->HeadingBox(col, x, y, w, h)) {
+        Fl_Tooltip::enter_area(table, 0, 0, 0, 0, nullptr);
+        return;
+    }
+    char title[32];
+    SlotTitle(slot, title, sizeof title);
+    snprintf(tip, sizeof tip, "%s: %s (click: plot this strip)", title, NameBuffer[slot]);
+    Fl_Tooltip::enter_area(table, x - table->x(), y - table->y(), w, h, tip);
 }
 
 Fl_Color RowColor(int row, int index)
@@ -141,14 +175,12 @@ void DrawCell(int row, int col, int x, int y, int w, int h)
     const Fl_Align align = col < FIXED_COLUMNS ? Fixed[col].align : FL_ALIGN_RIGHT;
     DrawText(text, x, y, w, h, align);
 
-    if (index == CurrentIndex() && col == FIXED_COLUMNS + chosen_strip_column) {
+    if (index == CurrentIndex() && col == FrameColumn()) {
         fl_color(FL_BLACK);
         fl_rect(x, y, w - 1, h - 1);
         fl_rect(x + 1, y + 1, w - 3, h - 3);
     }
 }
-
-void PlaceEntry();
 
 } // namespace
 
@@ -158,7 +190,7 @@ void CueGrid::draw_cell(TableContext context, int row, int col, int x, int y, in
 {
     switch (context) {
     case CONTEXT_STARTPAGE:
-        PlaceEntry();
+        PlaceCueEntry();
         return;
     case CONTEXT_COL_HEADER:
         fl_push_clip(x, y, w, h);
@@ -185,7 +217,9 @@ int CueGrid::handle(int event)
         take_focus();
         if (context == CONTEXT_CELL) {
             ClickCueCell(row, col);
-            if (Fl::event_clicks() > 0)
+            if (Fl::event_button() == FL_RIGHT_MOUSE)
+                PopUpCueMenu();
+            else if (Fl::event_clicks() > 0)
                 OpenCueEntry(col);
             return 1;
         }
@@ -194,9 +228,15 @@ int CueGrid::handle(int event)
             return 1;
         }
     }
-    if (event == FL_KEYBOARD && CueGridKey())
+    if (event == FL_MOVE || event == FL_ENTER) {
+        int row, col;
+        ResizeFlag resize;
+        ShowHeadingTip(this, cursor2rowcol(row, col, resize) == CONTEXT_COL_HEADER ? col : -1);
+    }
+    if (event == FL_KEYBOARD && (CueListKey() || CueGridKey()))
         return 1;
-    return Fl_Table::handle(event);
+    const int used = Fl_Table::handle(event);
+    return event == FL_ENTER || event == FL_MOVE ? 1 : used;   // for the headings' tooltips
 }
 
 void CueGrid::CellBox(int row, int col, int &x, int &y, int &w, int &h)
@@ -204,68 +244,67 @@ void CueGrid::CellBox(int row, int col, int &x, int &y, int &w, int &h)
     find_cell(CONTEXT_CELL, row, col, x, y, w, h);
 }
 
-namespace {
-
-// Keeps the open entry over its cell while the table scrolls, or closes it.
-void PlaceEntry()
+bool CueGrid::HeadingBox(int col, int &x, int &y, int &w, int &h)
 {
-    if (!CueEntry || !CueEntry->visible())
-        return;
-    const int row = CueRowOf(entry_index), col = CueColumnOf(entry_slot);
-    int x, y, w, h;
-    if (row < 0 || col < 0) {
-        CloseCueEntry();
-        return;
-    }
-    static_cast<CueGrid *>(CueTable)->CellBox(row, col, x, y, w, h);
-    if (x != CueEntry->x() || y != CueEntry->y())
-        CueEntry->resize(x, y, w, h);
+    return find_cell(CONTEXT_COL_HEADER, 0, col, x, y, w, h) == 0;
 }
 
-int CurrentRow() { return CueRowOf(CurrentIndex()); }
+namespace {
 
-void ChooseStripColumn(int k)
+// A key that types a character: it starts the entry with it.
+bool TypesText(int col)
 {
-    const int count = StripColumnCount();
-    chosen_strip_column = k < 0 ? 0 : (k >= count ? count - 1 : k);
+    const char *text = Fl::event_text();
+    const unsigned char first = Fl::event_length() > 0 ? (unsigned char)text[0] : 0;
+    return first >= ' ' && first != 127 && !(first == ' ' && col != COL_CUE);
 }
 
 } // namespace
 
-// Return, Delete and the arrows, with the table focused.
+// The frame's keys with the table or its entry focused: Return, Tab, Escape, Space, Delete, the
+// arrows, and typing.
 bool CueGridKey()
 {
     if (Fl::event_state(FL_CTRL | FL_ALT | FL_META))
         return false;
-    const int col = FIXED_COLUMNS + chosen_strip_column;
-    switch (Fl::event_key()) {
+    const int key = Fl::event_key(), col = FrameColumn();
+    if (CueEntryOpen()) {
+        if (key == FL_Tab)
+            TabFromCueEntry(Fl::event_state(FL_SHIFT) != 0);
+        else if (key == FL_Escape)
+            CloseCueEntry();
+        else
+            return false;
+        return true;
+    }
+    switch (key) {
     case FL_Enter:
     case FL_KP_Enter:
         OpenCueEntry(col);
+        return true;
+    case ' ':
+        if (col != COL_ACTIVE)
+            break;
+        SwitchCueActive();
         return true;
     case FL_Delete:
         ClearCueAuto(col);
         return true;
     case FL_Left:
     case FL_Right:
-        ChooseStripColumn(chosen_strip_column + (Fl::event_key() == FL_Right ? 1 : -1));
+    case FL_Tab:
+        SetFrameColumn(StepFrameColumn(col, key == FL_Left || (key == FL_Tab && Fl::event_state(FL_SHIFT)) ? -1 : 1));
         EditEnded(CueTable);
         return true;
     case FL_Up:
-    case FL_Down: {
-        const int row = CurrentRow() + (Fl::event_key() == FL_Down ? 1 : -1);
-        if (CurrentRow() >= 0 && row >= 0 && row < row_count)
-            GoToCuePoint(CueRowIndex(row));
+    case FL_Down:
+        StepFrameRow(key == FL_Down ? 1 : -1);
         return true;
     }
-    case FL_Escape:
-        if (!CueEntry->visible())
-            return false;
-        CloseCueEntry();
-        return true;
-    default:
+    if (!TypesText(col) || col == COL_ACTIVE)
         return false;
-    }
+    OpenCueEntry(col, Fl::event_text());
+    return true;
 }
 
 // ---- rows and columns ----
@@ -276,7 +315,6 @@ void BuildCueRows(bool all)
     for (int index = 0; index < INDEX_COUNT; index++)
         if (all || IsActiveCue(index))
             rows[row_count++] = index;
-    ChooseStripColumn(chosen_strip_column);
 }
 
 int CueRowCount() { return row_count; }
@@ -311,8 +349,6 @@ int CueColumnOf(int slot)
     return -1;
 }
 
-int CueChosenColumn() { return FIXED_COLUMNS + chosen_strip_column; }
-
 void SetCueColumns(Fl_Table *table)
 {
     strip_column_count = StripColumnCount();
@@ -333,8 +369,8 @@ void ClickCueCell(int row, int col)
     const int index = CueRowIndex(row);
     if (index < 0)
         return;
-    if (CueColumnSlot(col) >= 0)
-        chosen_strip_column = col - FIXED_COLUMNS;
+    if (IsEditableColumn(col))
+        SetFrameColumn(col);
     // A clicked row is on screen: the table does not scroll under the mouse (the second click
     // of a double click would land on another row).
     keep_scroll = true;
@@ -351,103 +387,13 @@ void ClickCueHeading(int col)
     if (slot < 0)
         return;
     PlotSlot = slot;
-    chosen_strip_column = col - FIXED_COLUMNS;
     EditEnded(CueTable);
-}
-
-void OpenCueEntry(int col)
-{
-    const int slot = CueColumnSlot(col), index = CurrentIndex(), row = CueRowOf(index);
-    if (slot < 0 || row < 0)
-        return;
-    chosen_strip_column = col - FIXED_COLUMNS;
-    entry_slot = slot;
-    entry_index = index;
-    int x, y, w, h;
-    static_cast<CueGrid *>(CueTable)->CellBox(row, col, x, y, w, h);
-    CueEntry->resize(x, y, w, h);
-    char text[32];
-    TextOut out = StartText(text, sizeof text);
-    AppendFloat(&out, Volume[Cell(slot, index)], 2);
-    CueEntry->value(text);
-    CueEntry->show();
-    CueEntry->take_focus();
-    CueEntry->position(0, CueEntry->size());
-    CueTable->redraw();
-}
-
-namespace {
-
-// A typed volume: a number within the faders' volume range.
-bool ParseVolume(const char *text, float *volume)
-{
-    double v;
-    if (!ReadTypedNumber(text, &v) || v < -144 || v > 12)
-        return false;
-    *volume = float(v);
-    return true;
-}
-
-// The refresh at the end of the edit shows the changed cells in the faders window at once.
-void EndTableEdit()
-{
-    ClearStatus();
-    EditEnded(CueTable);
-}
-
-} // namespace
-
-void StoreCueEntry()
-{
-    if (!CueEntry->visible())
-        return;
-    float volume;
-    if (ParseVolume(CueEntry->value(), &volume)) {
-        Volume[Cell(entry_slot, entry_index)] = volume;
-        ChanActive[Cell(entry_slot, entry_index)] = 1;
-    }
-    CloseCueEntry();
-    EndTableEdit();
-}
-
-void CloseCueEntry()
-{
-    if (!CueEntry->visible())
-        return;
-    // Left by a click elsewhere, the focus stays where the click put it.
-    const bool focused = Fl::focus() == CueEntry;
-    CueEntry->hide();
-    entry_slot = entry_index = -1;
-    if (focused)
-        CueTable->take_focus();
-    CueTable->redraw();
-}
-
-void ClearCueAuto(int col)
-{
-    const int slot = CueColumnSlot(col), index = CurrentIndex();
-    if (slot < 0 || CueRowOf(index) < 0)
-        return;
-    chosen_strip_column = col - FIXED_COLUMNS;
-    ChanActive[Cell(slot, index)] = 0;
-    EndTableEdit();
-}
-
-// The entry's callback: Return stores, leaving the entry any other way stores nothing.
-void CueEntryDone(Fl_Widget *, void *)
-{
-    const bool enter = Fl::event() == FL_KEYBOARD &&
-                       (Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter);
-    if (enter)
-        StoreCueEntry();
-    else
-        CloseCueEntry();
 }
 
 // Scrolls the current index's row into view.
 void ShowCurrentRow()
 {
-    const int row = CurrentRow();
+    const int row = FrameRow();
     if (row < 0 || keep_scroll)
         return;
     int top, bottom, left, right;

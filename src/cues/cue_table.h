@@ -10,6 +10,8 @@ class CueGrid : public Fl_Table {
 public:
     CueGrid(int x, int y, int w, int h) : Fl_Table(x, y, w, h) {}
     void CellBox(int row, int col, int &x, int &y, int &w, int &h);
+    // The box of column `col`'s heading; false when it is not on screen.
+    bool HeadingBox(int col, int &x, int &y, int &w, int &h);
     void RedrawRow(int row) { redraw_range(row, row, 0, cols() - 1); }
 
 protected:
@@ -21,12 +23,17 @@ protected:
 void BuildCueRows(bool all);
 // The columns: the fixed ones and one per strip of the current bank.
 void SetCueColumns(Fl_Table *table);
-// Return, Delete, the arrows and Escape with the table (or its entry) focused.
+// The frame's keys with the table (or its entry) focused, and typing that starts the entry.
 bool CueGridKey();
+// Insert, Ctrl+Insert, Ctrl+Delete, Ctrl+T: the operations on whole cue points.
+bool CueListKey();
 void CueEntryDone(Fl_Widget *, void *);
+// Tab in the entry: stores, then frames the next column to the right (`back`: to the left).
+void TabFromCueEntry(bool back);
+bool CueEntryOpen();
+// Keeps the open entry over its cell as the table scrolls.
+void PlaceCueEntry();
 void ShowCurrentRow();
-// The strip column that Return and Delete act on.
-int CueChosenColumn();
 // Draws again the rows and the plot whose content changed since the last refresh.
 void RedrawChangedCues();
 // Makes cue point `index` (0-based) the faders window's current index, or `bank` its bank,

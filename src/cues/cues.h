@@ -4,7 +4,8 @@
 #pragma once
 class Fl_Check_Button;
 class Fl_Double_Window;
-class Fl_Float_Input;
+class Fl_Input;
+class Fl_Output;
 class Fl_Table;
 class Fl_Widget;
 class Fl_Window;
@@ -13,7 +14,8 @@ extern Fl_Double_Window *CuesWindow;
 extern Fl_Table *CueTable;
 extern Fl_Widget *CuePlot;
 extern Fl_Check_Button *ShowAllCues;   // "show all 512": every cue point, not only the active ones
-extern Fl_Float_Input *CueEntry;       // the volume entry opened over a strip's cell
+extern Fl_Input *CueEntry;             // the entry opened over the framed cell
+extern Fl_Output *CueMessage;          // the status line's message, in the top bar
 
 // The slot whose volume the plot shows (chosen by clicking a strip's column heading).
 extern int PlotSlot;
@@ -40,19 +42,37 @@ int CueColumnOf(int slot);
 
 // ---- edits from the table; each clears the status line and ends at EditEnded ----
 
-// A click on a cell makes its row the faders window's current index, as typing it would.
+// A click on a cell frames it: its row becomes the faders window's current index, as typing
+// it would, and an editable column becomes the framed one.
 void ClickCueCell(int row, int col);
-// A click on a strip's heading chooses the strip that the plot shows.
+// A click on a strip's heading chooses the strip that the plot shows; the frame stays.
 void ClickCueHeading(int col);
-// Opens the entry over the current index's cell of column `col` (a strip column).
-void OpenCueEntry(int col);
-// Return in the entry: stores the typed volume and switches "auto" on, when the value is a
-// number within -144..12; otherwise stores nothing. Closes the entry either way.
-void StoreCueEntry();
+// Frames the current index's cell of column `col` and opens the entry over it, starting with
+// the stored value or with `typed`. On "Active" it switches the flag instead.
+void OpenCueEntry(int col, const char *typed = nullptr);
+// Stores the entry's text by its column's rule: a volume from -144 to 12 (and "auto" on), a
+// time field any number, a cue name cut to 63 characters on one line. A refused value is not
+// stored and the status line says why. Closes the entry either way; true when stored.
+bool StoreCueEntry();
 // Escape, or leaving the entry: closes it and stores nothing.
 void CloseCueEntry();
 // Delete: switches "auto" off for column `col` at the current index.
 void ClearCueAuto(int col);
+// Space on "Active": switches the current index's flag.
+void SwitchCueActive();
+
+// ---- whole cue points (cue_list.cpp): each one undo step, then the frame follows ----
+
+// Insert: a new active cue point after the framed one, its name cell framed.
+void InsertCuePoint();
+// Ctrl+Insert: the same with a copy of the framed cue point's strips.
+void InsertCuePointCopy();
+// Ctrl+Delete: removes the framed cue point.
+void RemoveCuePoint();
+// Ctrl+T: the active cue points in time order.
+void SortCuePoints();
+// The menu of these operations, at the mouse.
+void PopUpCueMenu();
 
 // ---- keyboard travel (faders and cues windows) ----
 

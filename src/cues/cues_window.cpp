@@ -1,10 +1,14 @@
-// The "Cues" window: the "show all 512" switch and a line of help above the cue table, and the
-// plot of one strip below it. Built once at start-up and hidden; it refreshes after every edit.
+// The "Cues" window: a top bar with the "show all 512" switch, where the window stands and the
+// status line's message; below it the cue table and the plot of one strip, with a border
+// between them that the mouse drags. Built once at start-up and hidden; it fits a 1366 x 768
+// screen, grows with its window, and refreshes after every edit.
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Check_Button.H>
 #include <FL/Fl_Double_Window.H>
-#include <FL/Fl_Float_Input.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Output.H>
+#include <FL/Fl_Tile.H>
 
 #include <cstdio>
 #include <cstring>
@@ -14,18 +18,24 @@
 #include "cues/cue_view.h"
 #include "cues/cues.h"
 #include "faders/faders.h"
+#include "state/status_message.h"
 
 Fl_Double_Window *CuesWindow;
 Fl_Check_Button *ShowAllCues;
+Fl_Output *CueMessage;
 
 Fl_Widget *MakeCuePlot(int x, int y, int w, int h);
 
 namespace {
 
 const Fl_Color LABEL_COLOR = 175;   // pale yellow on the window colour, as in the faders window
-// The table's fixed columns and thirteen strips fit without scrolling sideways.
-const int WIDTH = 1252, HEIGHT = 900, MARGIN = 8;
-const int TABLE_TOP = 36, TABLE_HEIGHT = 524, PLOT_TOP = TABLE_TOP + TABLE_HEIGHT + 8;
+// The table's fixed columns and thirteen strips fit without scrolling sideways, and the window
+// fits a 1366 x 768 screen with its frame.
+const int WIDTH = 1252, HEIGHT = 700, MARGIN = 8, BAR_HEIGHT = 22, SUMMARY_WIDTH = 470;
+const int TABLE_TOP = 36, TABLE_HEIGHT = 430;
+const int TILE_HEIGHT = HEIGHT - TABLE_TOP - MARGIN, TILE_WIDTH = WIDTH - 2 * MARGIN;
+// The border between table and plot stays where both keep a useful height.
+const int LEAST_TABLE = 120, LEAST_PLOT = 170;
 
 Fl_Box *summary;
 int shown_index = -1, shown_rows = -1;
@@ -52,13 +62,17 @@ void UpdateSummary()
     for (int i = 0; i < INDEX_COUNT; i++)
         active += IsActiveCue(i);
     snprintf(summary_text, sizeof summary_text,
-             "Bank %d  |  cue point %d%s  |  %d active  |  Page Down/Up: next/previous active cue point, "
-             "Ctrl+Page Down/Up: bank  |  double click or Return: edit a volume, Delete: auto off",
+             "Bank %d  |  cue point %d%s  |  %d active  |  right click: cue point menu",
              CurrentBank(), index + 1, IsActiveCue(index) ? "" : " (not active)", active);
     if (strcmp(summary_text, summary->label() ? summary->label() : "") != 0) {
         summary->copy_label(summary_text);
         summary->redraw_label();
     }
+}
+
+void ShowMessage(const char *text)
+{
+    CueMessage->value(text);
 }
 
 } // namespace
@@ -102,19 +116,26 @@ Fl_Double_Window *make_window8()
     ShowAllCues->labelcolor(LABEL_COLOR);
     ShowAllCues->callback(ShowAllCuesChanged);
 
-    summary = new Fl_Box(MARGIN + 124, 8, WIDTH - 2 * MARGIN - 124, 22);
+    summary = new Fl_Box(MARGIN + 124, 8, SUMMARY_WIDTH, BAR_HEIGHT);
     summary->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
     summary->labelsize(12);
     summary->labelcolor(LABEL_COLOR);
 
-    CueGrid *grid = new CueGrid(MARGIN, TABLE_TOP, WIDTH - 2 * MARGIN, TABLE_HEIGHT);
+    const int message_x = MARGIN + 124 + SUMMARY_WIDTH + 8;
+    CueMessage = new Fl_Output(message_x, 8, WIDTH - MARGIN - message_x, BAR_HEIGHT);
+    CueMessage->textsize(12);
+    CueMessage->visible_focus(0);
+    AddStatusDisplay(ShowMessage);
+
+    Fl_Tile *tile = new Fl_Tile(MARGIN, TABLE_TOP, TILE_WIDTH, TILE_HEIGHT);
+    CueGrid *grid = new CueGrid(MARGIN, TABLE_TOP, TILE_WIDTH, TABLE_HEIGHT);
     grid->col_header(1);
     grid->col_header_height(36);
     grid->row_height_all(20);
     grid->col_resize(0);
     grid->row_resize(0);
     grid->color(FL_WHITE);
-    CueEntry = new Fl_Float_Input(0, 0, 0, 0);
+    CueEntry = new Fl_Input(0, 0, 0, 0);
     CueEntry->hide();
     CueEntry->textsize(12);
     CueEntry->when(FL_WHEN_ENTER_KEY_ALWAYS | FL_WHEN_RELEASE_ALWAYS);
@@ -122,8 +143,15 @@ Fl_Double_Window *make_window8()
     grid->end();
     CueTable = grid;
 
-    CuePlot = MakeCuePlot(MARGIN, PLOT_TOP, WIDTH - 2 * MARGIN, HEIGHT - PLOT_TOP - MARGIN);
+    CuePlot = MakeCuePlot(MARGIN, TABLE_TOP + TABLE_HEIGHT, TILE_WIDTH, TILE_HEIGHT - TABLE_HEIGHT);
+    Fl_Box *limits = new Fl_Box(MARGIN, TABLE_TOP + LEAST_TABLE, TILE_WIDTH,
+                                TILE_HEIGHT - LEAST_TABLE - LEAST_PLOT);
+    limits->box(FL_NO_BOX);
+    tile->resizable(limits);
+    tile->end();
     CuesWindow->end();
+    CuesWindow->resizable(tile);
+    CuesWindow->size_range(640, TABLE_TOP + LEAST_TABLE + LEAST_PLOT + MARGIN);
 
     FollowEdits(RefreshCues);
     RefreshCues();

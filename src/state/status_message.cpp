@@ -5,7 +5,19 @@
 
 char tbuffer[STATUS_SIZE];
 
-static void (*status_display)(const char *text);
+namespace {
+
+enum { MAX_DISPLAYS = 4 };
+void (*displays[MAX_DISPLAYS])(const char *text);
+int display_count;
+
+void Display(const char *text)
+{
+    for (int i = 0; i < display_count; i++)
+        displays[i](text);
+}
+
+} // namespace
 
 void SetStatus(const char *format, ...)
 {
@@ -16,19 +28,15 @@ void SetStatus(const char *format, ...)
     ShowStatus();
 }
 
-void ClearStatus()
-{
-    if (status_display)
-        status_display("");
-}
+void ClearStatus() { Display(""); }
 
-void ShowStatus()
-{
-    if (status_display)
-        status_display(tbuffer);
-}
+void ShowStatus() { Display(tbuffer); }
 
-void SetStatusDisplay(void (*display)(const char *text))
+void AddStatusDisplay(void (*display)(const char *text))
 {
-    status_display = display;
+    for (int i = 0; i < display_count; i++)
+        if (displays[i] == display)
+            return;
+    if (display_count < MAX_DISPLAYS)
+        displays[display_count++] = display;
 }

@@ -12,5 +12,6 @@ void SetStatus(const char *format, ...) __attribute__((format(printf, 1, 2)));
 void ClearStatus();
 // Shows tbuffer again.
 void ShowStatus();
-// Installed by the control window: puts a text on screen.
-void SetStatusDisplay(void (*display)(const char *text));
+// Installed by each window that shows the message (the control window, the cue window's top
+// bar): puts a text on screen.
+void AddStatusDisplay(void (*display)(const char *text));

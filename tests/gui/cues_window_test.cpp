@@ -20,6 +20,7 @@
 
 #include "app/control.h"
 #include "app/undo.h"
+#include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
@@ -205,7 +206,7 @@ TEST(CuesWindow, EditingACellStoresVolumeAndAuto)
     const int col = CueColumnOf(ChannelSlot(1));
     SetStatus("Read something");
 
-    // Return in the entry stores the value and switches "auto" on.
+    // Return in the entry stores the value, switches "auto" on and moves the frame down.
     OpenCueEntry(col);
     CueEntry->value("-7.25");
     Fl::e_number = FL_KEYBOARD;
@@ -214,6 +215,8 @@ TEST(CuesWindow, EditingACellStoresVolumeAndAuto)
     EXPECT_FLOAT_EQ(Volume[Cell(1, 1)], -7.25f);
     EXPECT_EQ(ChanActive[Cell(1, 1)], 1);
     EXPECT_EQ(SlotText(1, 1), "-7.25");
+    EXPECT_EQ(CurrentIndex(), 2) << "Return moves the frame one row down";
+    GoTo(2, 1);
     EXPECT_DOUBLE_EQ(vol1->value(), -7.25) << "the faders window shows it at once";
     EXPECT_EQ(A1->value(), 1);
     EXPECT_EQ(std::string(TextResponse->value()), "") << "an edit clears the status line";
@@ -441,4 +444,125 @@ TEST(CuesWindow, TwoCellEditsAreTwoUndoSteps)
     EXPECT_EQ(ChanActive[Cell(2, 1)], 0);
     EXPECT_EQ(ChanActive[Cell(1, 1)], 1) << "the first edit is a step of its own";
     EXPECT_DOUBLE_EQ(vol1->value(), -7.25);
+}
+
+// ---- the cue list: whole cue points, and every column edited in the table ----
+
+namespace {
+
+// Cue points 1 to 24 active, 10 s apart, named "Cue n", channel 1 at -n dB.
+void TwentyFourCues()
+{
+    for (int i = 0; i < 24; i++) {
+        IndexActiveArray[i] = 1;
+        IndexMin[i] = float(i * 10 / 60);
+        IndexSec[i] = float(i * 10 % 60);
+        snprintf(CueNameBuffer[i], CUE_SIZE, "Cue %d", i + 1);
+        Volume[Cell(1, i)] = -float(i + 1);
+        ChanActive[Cell(1, i)] = 1;
+    }
+    RefreshCues();
+}
+
+std::string Name(int index) { return CueNameBuffer[index]; }
+std::string Status() { return tbuffer; }
+
+} // namespace
+
+TEST(CuesWindow, WholeCuePointsMoveWithTheirNamesAndTheFrameFollows)
+{
+    Start();
+    TwentyFourCues();
+    GoTo(16, 1);
+    Key(CueTable, FL_Insert);
+    EXPECT_EQ(CurrentIndex(), 16) << "on the new cue point";
+    EXPECT_EQ(FrameColumn(), COL_CUE);
+    EXPECT_EQ(Name(16), "");
+    EXPECT_EQ(Name(17), "Cue 17");
+    EXPECT_FLOAT_EQ(Volume[Cell(1, 17)], -17);
+    EXPECT_EQ(Text(16, COL_MIN) + ":" + Text(16, COL_SEC), "2:35") << "halfway to cue 17";
+    EXPECT_EQ(Status(), "Inserted cue point 17");
+    EXPECT_EQ(std::string(CueMessage->value()), Status()) << "the top bar shows the message";
+    Key(CueTable, 'B', 0, "B");
+    ASSERT_TRUE(CueEntry->visible()) << "typing names it at once";
+    CueEntry->value("Break");
+    Key(CueEntry, FL_Enter, 0, "\r");
+    EXPECT_EQ(Name(16), "Break");
+    UndoLastEdit();
+    UndoLastEdit();
+    EXPECT_EQ(Status(), "Undo: insert cue point 17");
+    EXPECT_EQ(Name(16), "Cue 17");
+
+    // At the first cue point: a copy of its strips, then removed again.
+    GoTo(1, 1);
+    Key(CueTable, FL_Insert, FL_CTRL);
+    EXPECT_EQ(CurrentIndex(), 1);
+    EXPECT_FLOAT_EQ(Volume[Cell(1, 1)], -1);
+    EXPECT_EQ(Name(1) + "|" + Name(2), "|Cue 2");
+    Key(CueTable, FL_Delete, FL_CTRL);
+    EXPECT_EQ(Name(1), "Cue 2");
+    EXPECT_EQ(CurrentIndex(), 1) << "on the cue point that took its place";
+
+    // Cue point 512 in use: nothing moves; removing it frames the nearest cue point before.
+    IndexActiveArray[511] = 1;
+    GoTo(5, 1);
+    Key(CueTable, FL_Insert);
+    EXPECT_EQ(Status(), "Cue point 512 is in use: remove a cue point before inserting one");
+    EXPECT_EQ(Name(5), "Cue 6");
+    GoTo(512, 1);
+    Key(CueTable, FL_Delete, FL_CTRL);
+    EXPECT_EQ(IndexActiveArray[511], 0);
+    EXPECT_EQ(CurrentIndex(), 23);
+
+    // Ctrl+T: cue 3 moved to 205 s goes between cues 21 and 22, with its name and levels.
+    IndexMin[2] = 3;
+    IndexSec[2] = 25;
+    GoTo(3, 1);
+    Key(CueTable, 't', FL_CTRL, "\024");
+    EXPECT_EQ(Name(20) + "|" + Name(19) + "|" + Name(21), "Cue 3|Cue 21|Cue 22");
+    EXPECT_FLOAT_EQ(Volume[Cell(1, 20)], -3);
+    EXPECT_EQ(CurrentIndex(), 20) << "the frame follows its cue point";
+    Key(CueTable, 't', FL_CTRL, "\024");
+    EXPECT_EQ(Status(), "The active cue points are in time order already: nothing changed");
+}
+
+TEST(CuesWindow, TypingEditsTimeNameAndActiveCells)
+{
+    Start();
+    TwentyFourCues();
+    GoTo(2, 1);
+    SetFrameColumn(COL_SEC);
+    Key(CueTable, '7', 0, "7");
+    ASSERT_TRUE(CueEntry->visible());
+    EXPECT_EQ(std::string(CueEntry->value()), "7") << "typing starts the entry with the character";
+    CueEntry->value("7.5");
+    Key(CueEntry, FL_Tab, 0, "\t");
+    EXPECT_FLOAT_EQ(IndexSec[1], 7.5f);
+    EXPECT_DOUBLE_EQ(GuiSec->value(), 7.5) << "the faders window shows it";
+    EXPECT_EQ(FrameColumn(), COL_MSEC) << "Tab stores and moves right";
+
+    Key(CueTable, 'x', 0, "x");
+    Key(CueEntry, FL_Enter, 0, "\r");
+    EXPECT_EQ(Text(1, COL_MSEC), "0");
+    EXPECT_EQ(Status(), "Not stored: a time field takes a number");
+    EXPECT_EQ(CurrentIndex(), 1) << "a refused value leaves the frame where it is";
+
+    Key(CueTable, FL_Tab);
+    EXPECT_EQ(FrameColumn(), COL_CUE);
+    Key(CueTable, FL_Enter, 0, "\r");
+    CueEntry->value(("Verse\ntwo" + std::string(70, '!')).c_str());
+    Key(CueEntry, FL_Enter, 0, "\r");
+    EXPECT_EQ(Name(1), "Verse two" + std::string(54, '!')) << "63 characters on one line";
+    EXPECT_EQ(CurrentIndex(), 2);
+    Key(CueTable, 'Z', 0, "Z");
+    Key(CueEntry, FL_Escape, 0, "\033");
+    EXPECT_EQ(Name(2), "Cue 3") << "Escape stores nothing";
+
+    SetFrameColumn(CueColumnOf(ChannelSlot(4)));
+    ClickCueHeading(CueColumnOf(ChannelSlot(1)));
+    EXPECT_EQ(FrameColumn(), CueColumnOf(ChannelSlot(4))) << "a heading chooses the plot only";
+    SetFrameColumn(COL_ACTIVE);
+    Key(CueTable, ' ', 0, " ");
+    EXPECT_EQ(IndexActiveArray[2], 0);
+    EXPECT_EQ(IndexActive->value(), 0);
 }
