@@ -14,6 +14,7 @@
 #include "cues/cues.h"
 #include "faders/faders.h"
 #include "files/cell_text.h"
+#include "faders/bank.h"
 #include "state/block_edit.h"
 #include "state/level_in_force.h"
 #include "state/status_message.h"
@@ -44,23 +45,28 @@ CellGrid Grid()
 // The frame's strip column, or -1 when the frame is on another column.
 int FrameStrip() { return CueColumnSlot(FrameColumn()) >= 0 ? FrameColumn() - FIXED_COLUMNS : -1; }
 
+bool several;           // more than one cell is selected: the selection is drawn and edited
+
 // The selected cells, or the framed one.
 int TargetCells(CellGrid *grid)
 {
     *grid = Grid();
     CellSelection frame;
-    const bool none = SelectedCells(&CueSelection) == 0;
-    if (none)
+    if (!several)
         SelectCell(&frame, FrameRow(), FrameStrip());
-    return ListSelectedCells(none ? &frame : &CueSelection, grid, cells);
+    return ListSelectedCells(several ? &CueSelection : &frame, grid, cells);
 }
 
-// The status line says what was done, and the step is named by it.
+// The status line says what was done, and the step is named by it. A plain edit of the framed
+// cell alone clears the status line, as every single edit does.
 void Report(BlockEdit edit, double amount, const BlockCounts &counts, const void *run)
 {
     char message[STATUS_SIZE], step[40];
     DescribeBlockEdit(edit, amount, counts, message, sizeof message, step, sizeof step);
-    SetStatus("%s", message);
+    if (!several && counts.cells == 1 && !counts.held_low && !counts.held_high && edit != EDIT_PASTE && edit != EDIT_CUT)
+        ClearStatus();
+    else
+        SetStatus("%s", message);
     EditEndedInRun(run, step);
 }
 
@@ -71,9 +77,13 @@ void Apply(BlockEdit edit, BlockCounts (*operation)(const BlockCell *, int))
     Report(edit, 0, operation(cells, n), nullptr);
 }
 
-const char FORMS[] = "Type a volume from -144 to 12 to set the cells, +=dB or +dB to raise them, -=dB to lower them";
+const char FORMS[] = "type a volume from -144 to 12 to set, +=dB or +dB to raise, -=dB to lower";
 
-bool several;           // more than one cell is selected: the selection is drawn
+void Forget()
+{
+    ClearSelection(&CueSelection);
+    several = false;
+}
 
 // The table and the plot show the new selection; it also ends a run of nudges.
 void Changed()
@@ -91,8 +101,8 @@ double nudge_total;     // what the run has moved so far
 
 void SelectCueCells(int row, int strip_col, SelectHow how)
 {
-    // Ctrl or Shift from no selection starts at the framed cell.
-    if (how != SELECT_NEW && SelectedCells(&CueSelection) == 0 && FrameRow() >= 0 && FrameStrip() >= 0)
+    // Shift from no selection stretches one from the framed cell.
+    if (how == SELECT_EXTEND && SelectedCells(&CueSelection) == 0 && FrameRow() >= 0 && FrameStrip() >= 0)
         SelectCell(&CueSelection, FrameRow(), FrameStrip());
     switch (how) {
     case SELECT_NEW: SelectCell(&CueSelection, row, strip_col); break;
@@ -147,6 +157,18 @@ void ClearCueSelection()
     Changed();
 }
 
+int MarkSelectedRows(bool (&marked)[INDEX_COUNT])
+{
+    const unsigned whole = (1u << StripColumnCount()) - 1;
+    int count = 0;
+    for (int row = 0; several && row < CueRowCount(); row++)
+        if ((RowSelection(&CueSelection, row) & whole) == whole) {
+            marked[CueRowIndex(row)] = true;
+            count++;
+        }
+    return count;
+}
+
 bool CueCellSelected(int row, int strip_col) { return several && IsSelected(&CueSelection, row, strip_col); }
 
 void CueSelectionText(char *text, int size)
@@ -166,17 +188,26 @@ bool TypeOverCueSelection(const char *text)
     double amount;
     const TypedEdit typed = ReadTypedEdit(text, &amount);
     if (typed == TYPED_NONE) {
-        SetStatus("%s", FORMS);
+        SetStatus("Not stored: %s", FORMS);
         return false;
     }
+    CloseCueEntry();
     CellGrid grid;
     const int n = TargetCells(&grid);
-    if (typed == TYPED_SET)
+    if (typed == TYPED_SET) {
         Report(EDIT_SET, amount, SetVolumes(cells, n, float(amount)), nullptr);
-    else
+    } else if (!several && n == 1 && !IsAutomated(cells[0].slot, cells[0].index)) {
+        // One cell that carries a level on: the change starts from that level.
+        BlockCounts counts{};
+        WriteVolume(cells[0].slot, cells[0].index, StartingLevel(cells[0].slot, cells[0].index) + amount, &counts);
+        Report(EDIT_SHIFT, amount, counts, nullptr);
+    } else {
         Report(EDIT_SHIFT, amount, ShiftVolumes(cells, n, amount), nullptr);
+    }
     return true;
 }
+
+bool CueSelectionShown() { return several; }
 
 void NudgeCueSelection(double dB)
 {
@@ -200,7 +231,7 @@ void CopyCueSelection(bool cut)
 {
     CellRect r;
     const CellGrid grid = Grid();
-    if (SelectedCells(&CueSelection) == 0)
+    if (!several)
         r = {FrameRow(), FrameStrip(), FrameRow(), FrameStrip()};
     else if (!IsOneRect(&CueSelection) || !SelectionBounds(&CueSelection, &r)) {
         SetStatus("Copy takes one rectangle of cells: select one block to copy");
@@ -235,7 +266,7 @@ void PasteCueText(const char *text, int length)
     }
     const CellGrid grid = Grid();
     CellSelection over;
-    if (SelectedCells(&CueSelection) > 1)
+    if (several)
         over = CueSelection;
     else
         ClearSelection(&over);
@@ -259,4 +290,153 @@ bool ShownLevel(int col, int index, float *level)
         return false;
     *level = shown_level[k][index];
     return true;
+}
+
+// ---- the selection follows the table ----
+
+void KeepCueSelection()
+{
+    static int bank;
+    static unsigned long rows_print;
+    unsigned long print = 5381;   // the rows shown, as a djb2 hash
+    for (int row = 0; row < CueRowCount(); row++)
+        print = print * 33 + unsigned(CueRowIndex(row));
+    print = print * 33 + unsigned(CueRowCount());
+    if (bank != CurrentBank() || print != rows_print)
+        Forget();
+    bank = CurrentBank();
+    rows_print = print;
+}
+
+// ---- mouse and keys on the table ----
+
+namespace {
+
+enum Drag { DRAG_NONE, DRAG_CELLS, DRAG_ROWS } drag;
+int drag_row = -1, drag_col = -1;
+
+SelectHow How()
+{
+    return Fl::event_state(FL_SHIFT) ? SELECT_EXTEND : Fl::event_state(FL_CTRL) ? SELECT_ADD : SELECT_NEW;
+}
+
+int Clamp(int v, int low, int high) { return v < low ? low : v > high ? high : v; }
+
+// The corner that Shift and the arrows move, one step on.
+void StretchSelection(int rows, int cols)
+{
+    if (FrameRow() < 0 || FrameStrip() < 0)
+        return;
+    if (!several || !CueSelection.open)
+        SelectCell(&CueSelection, FrameRow(), FrameStrip());
+    const int row = Clamp(CueSelection.end_row + rows, 0, LastRow());
+    const int col = Clamp(CueSelection.end_col + cols, 0, LastColumn());
+    ExtendSelection(&CueSelection, row, col);
+    Changed();
+    // The moving corner stays on screen.
+    int top, bottom, left, right;
+    CueTable->visible_cells(top, bottom, left, right);
+    if (row < top || row >= bottom)
+        CueTable->row_position(row < top ? row : row - (bottom - top) + 1);
+}
+
+void PasteClipboard() { Fl::paste(*CueTable, 1); }
+void CopyCells() { CopyCueSelection(false); }
+void CutCells() { CopyCueSelection(true); }
+void Stretch(int rows, int cols) { StretchSelection(rows, cols); }
+
+// The keys of the selection; `all` the modifiers that must be held, no others.
+struct BlockKey {
+    int key, modifiers;
+    void (*act)();
+};
+const BlockKey BlockKeys[] = {
+    {FL_Up, FL_CTRL, [] { NudgeCueSelection(1); }},
+    {FL_Down, FL_CTRL, [] { NudgeCueSelection(-1); }},
+    {FL_Up, FL_CTRL | FL_SHIFT, [] { NudgeCueSelection(0.1); }},
+    {FL_Down, FL_CTRL | FL_SHIFT, [] { NudgeCueSelection(-0.1); }},
+    {FL_Up, FL_SHIFT, [] { Stretch(-1, 0); }},
+    {FL_Down, FL_SHIFT, [] { Stretch(1, 0); }},
+    {FL_Left, FL_SHIFT, [] { Stretch(0, -1); }},
+    {FL_Right, FL_SHIFT, [] { Stretch(0, 1); }},
+    {'d', FL_CTRL, FillCueSelectionDown},
+    {'i', FL_CTRL, InterpolateCueSelection},
+    {'c', FL_CTRL, CopyCells},
+    {'x', FL_CTRL, CutCells},
+    {'v', FL_CTRL, PasteClipboard},
+    {'a', FL_CTRL, SelectAllCues},
+};
+
+} // namespace
+
+bool CueBlockKey()
+{
+    if (CueEntryOpen())
+        return false;
+    const int key = Fl::event_key(), held = Fl::event_state() & (FL_CTRL | FL_SHIFT | FL_ALT | FL_META);
+    for (const BlockKey &k : BlockKeys)
+        if (k.key == key && k.modifiers == held) {
+            k.act();
+            return true;
+        }
+    if (key == FL_Delete && !held && several) {
+        CueSelectionAutoOff();
+        return true;
+    }
+    // The frame moved without Shift leaves the selection.
+    const bool moves = key == FL_Up || key == FL_Down || key == FL_Left || key == FL_Right || key == FL_Tab;
+    if (moves && !(held & FL_SHIFT) && several)
+        Forget();
+    return false;
+}
+
+bool CueSelectionMouse(int event, int context_cell, int row, int col)
+{
+    const int k = col - FIXED_COLUMNS;
+    const bool strip = CueColumnSlot(col) >= 0;
+    if (event == FL_PUSH) {
+        drag = DRAG_NONE;
+        if (Fl::event_button() != FL_LEFT_MOUSE)
+            return false;
+        if (!context_cell) {   // a heading: Shift+click selects the strip's column
+            if (!strip || !Fl::event_state(FL_SHIFT))
+                return false;
+            SelectCueColumn(k, Fl::event_state(FL_CTRL) ? SELECT_ADD : SELECT_NEW);
+            return true;
+        }
+        const SelectHow how = How();
+        if (strip) {
+            drag = DRAG_CELLS;
+            if (how == SELECT_EXTEND) {   // the frame stays where the selection started
+                SelectCueCells(row, k, how);
+                return true;
+            }
+            SelectCueCells(row, k, how);
+            ClickCueCell(row, col);
+            return Fl::event_clicks() == 0 || how != SELECT_NEW;
+        }
+        if (col == COL_INDEX) {
+            drag = DRAG_ROWS;
+            drag_row = row;
+            if (how == SELECT_NEW)
+                ClickCueCell(row, col);
+            SelectCueRows(row, row, how);
+            return true;
+        }
+        if (several)
+            Forget();
+        return false;
+    }
+    if (event == FL_DRAG && drag != DRAG_NONE && row >= 0) {
+        col = drag == DRAG_ROWS ? FIXED_COLUMNS + LastColumn() : Clamp(col, FIXED_COLUMNS, FIXED_COLUMNS + LastColumn());
+        if (row == drag_row && col == drag_col)
+            return true;
+        drag_row = row;
+        drag_col = col;
+        SelectCueCells(row, col - FIXED_COLUMNS, SELECT_EXTEND);
+        return true;
+    }
+    if (event == FL_RELEASE)
+        drag = DRAG_NONE;
+    return false;
 }

@@ -18,14 +18,19 @@ void SelectCueRows(int from, int to, SelectHow how);
 void SelectCueColumn(int strip_col, SelectHow how);
 void SelectAllCues();
 void ClearCueSelection();
+// Marks the cue points of the rows selected whole (every strip of the row); returns how many.
+int MarkSelectedRows(bool (&marked)[INDEX_COUNT]);
 // Whether a cell is drawn selected: only a selection of more than one cell is shown as one.
 bool CueCellSelected(int row, int strip_col);
 // "9 cells over 3 cue points selected", or empty for no selection.
 void CueSelectionText(char *text, int size);
 
-// Text typed in the entry over the selection: a volume sets it, "+=2", "+2", "-=2" move it.
-// False, with the forms in the status line, for any other text.
+// Text typed in the entry over the selection: a volume sets it, "+=2", "+2", "-=2" move it,
+// and the entry closes. False, with the forms in the status line, for any other text. On one
+// cell that carries the level of a cue point before it, a move starts from that level.
 bool TypeOverCueSelection(const char *text);
+// Whether more than one cell is selected: the edits then act on the selection.
+bool CueSelectionShown();
 // Ctrl(+Shift)+Up/Down: a run of them with nothing between is one undo step.
 void NudgeCueSelection(double dB);
 void CueSelectionAutoOff();
@@ -41,3 +46,13 @@ void PasteCueText(const char *text, int length);
 // the dim values of cells whose strip is not automated.
 void ReadShownLevels();
 bool ShownLevel(int col, int index, float *level);
+
+// The refresh keeps the selection only while the bank and the shown rows stay the same.
+void KeepCueSelection();
+
+// The selection's keys on the table (Shift+arrows, Ctrl(+Shift)+Up/Down, Delete on a selection,
+// Ctrl+D, Ctrl+I, Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+A): true when one was used.
+bool CueBlockKey();
+// A push, drag or release on a cell (`cell`) or a heading of column `col`: true when the
+// selection took the event whole.
+bool CueSelectionMouse(int event, int cell, int row, int col);

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "app/edit_end.h"
+#include "cues/cue_block.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
@@ -80,7 +81,7 @@ int LandingAfterRemoval(int index, const int (&moved)[INDEX_COUNT])
 // The rows that Ctrl+Delete removes: the framed one.
 void MarkRowsToRemove(bool (&removed)[INDEX_COUNT])
 {
-    if (FrameRow() >= 0)
+    if (MarkSelectedRows(removed) == 0 && FrameRow() >= 0)
         removed[CurrentIndex()] = true;
 }
 

@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "app/edit_end.h"
+#include "cues/cue_block.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
@@ -61,9 +62,11 @@ void UpdateSummary()
     int active = 0;
     for (int i = 0; i < INDEX_COUNT; i++)
         active += IsActiveCue(i);
+    char selection[80];
+    CueSelectionText(selection, sizeof selection);
     snprintf(summary_text, sizeof summary_text,
-             "Bank %d  |  cue point %d%s  |  %d active  |  right click: cue point menu",
-             CurrentBank(), index + 1, IsActiveCue(index) ? "" : " (not active)", active);
+             "%s%sBank %d  |  cue point %d%s  |  %d active  |  right click: cue point menu", selection,
+             selection[0] ? "  |  " : "", CurrentBank(), index + 1, IsActiveCue(index) ? "" : " (not active)", active);
     if (strcmp(summary_text, summary->label() ? summary->label() : "") != 0) {
         summary->copy_label(summary_text);
         summary->redraw_label();
@@ -83,6 +86,8 @@ void RefreshCues()
     if (CueTable->rows() != CueRowCount())
         CueTable->rows(CueRowCount());
     SetCueColumns(CueTable);
+    KeepCueSelection();
+    ReadShownLevels();
     if (CurrentIndex() != shown_index || CueRowCount() != shown_rows) {
         if (CueEntry->visible())
             CloseCueEntry();
