@@ -162,4 +162,31 @@ void BM_CuesLevelsInForceAfterEdit(benchmark::State &state)
 }
 BENCHMARK(BM_CuesLevelsInForceAfterEdit)->Unit(benchmark::kMicrosecond);
 
+// The operations on whole cue points, with all 512 active, at cue point 256: every iteration
+// is one operation (undo step and refresh included), removing and inserting by turns so that
+// an insert always finds cue point 512 free.
+void RemoveOrInsert(int n)
+{
+    n % 2 ? InsertCuePoint() : RemoveCuePoint();
+}
+void RemoveOrCopy(int n)
+{
+    n % 2 ? InsertCuePointCopy() : RemoveCuePoint();
+}
+// One cue point moved before all the others, then the sort puts it back.
+void SortOneMoved(int n)
+{
+    const int index = (n * 37) % INDEX_COUNT;
+    IndexSec[index] = -1.0f;
+    SortCuePoints();
+    for (int i = 0; i < INDEX_COUNT; i++)
+        IndexSec[i] = i * 0.5f;
+}
+void BM_CueListRemoveOrInsert(benchmark::State &state) { DrawAfterEdit(state, RemoveOrInsert); }
+BENCHMARK(BM_CueListRemoveOrInsert)->Unit(benchmark::kMicrosecond);
+void BM_CueListRemoveOrCopy(benchmark::State &state) { DrawAfterEdit(state, RemoveOrCopy); }
+BENCHMARK(BM_CueListRemoveOrCopy)->Unit(benchmark::kMicrosecond);
+void BM_CueListSort(benchmark::State &state) { DrawAfterEdit(state, SortOneMoved); }
+BENCHMARK(BM_CueListSort)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -1,16 +1,14 @@
 #!/usr/bin/env bash
-# The screenshots of the cue window in the README: the demo mix, and a mix of 100 active cue
-# points with a vocal ride, a snare that comes and goes and one cue point moved onto a wrong time.
-#   usage: xvfb-run -a -s "-screen 0 1280x1024x24" bash scripts/cue-screenshots.sh build/veltrane
+# The screenshots of the cue window in the README, on a 1366 x 768 screen: the demo mix, a mix of
+# 100 active cue points with a vocal ride, a snare that comes and goes and one cue point moved
+# onto a wrong time, and a song of 24 named cue points before and after an insert.
+#   usage: xvfb-run -a -s "-screen 0 1366x768x24" bash scripts/cue-screenshots.sh build/veltrane
 set -eu
 bin=$(realpath "$1")
 repo=$(cd "$(dirname "$0")/.." && pwd)
 out=$repo/docs/screenshots
 . "$repo/tests/e2e/lib.sh"
-
-wait_until() { for _ in $(seq 1 150); do "$@" && return 0; sleep 0.1; done; return 1; }
-visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
-more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
+. "$repo/tests/e2e/song_fixture.sh"
 
 # Writes faders.txt and tracks.txt of the 100-cue mix into $1.
 hundred_cues() {
@@ -33,21 +31,19 @@ hundred_cues() {
 # Starts the program in $1, runs "Recall All" and shows the cue window, whose id goes to $cues.
 open_cues() {
     start_veltrane "$bin" "$1"
-    local control shown
+    local control
     control=$(wait_window '^Veltrane$')
-    shown=$(visible_windows)
-    xdotool mousemove --window "$control" 336 90 click 1
-    wait_until more_windows_than "$shown"
-    xdotool key Down Down Down Down Return
-    press "$control" ctrl+l
-    cues=$(wait_window '^Cues$')
+    cues=$(recall_and_show_cues "$control")
+    focus_window "$cues"
 }
+
+# The mouse leaves the table first, so that no tooltip stands over it.
+shot() { xdotool mousemove --window "$cues" 640 690; sleep 1; import -window "$cues" "$out/$1"; }
 
 demo=$(mktemp -d)
 cp "$repo/examples/demo/"*.txt "$demo/"
 open_cues "$demo"
-sleep 1
-import -window "$cues" "$out/cues-demo.png"
+shot cues-demo.png
 kill "$vpid"
 
 mix=$(mktemp -d)
@@ -56,7 +52,17 @@ open_cues "$mix"
 # Plot the lead vocal (channel 4's heading), then step to the 62nd cue point.
 xdotool mousemove --window "$cues" $((10 + 486 + 3 * 56 + 28)) 56 click 1
 for _ in $(seq 1 61); do xdotool key --window "$cues" Next; done
-sleep 1
-import -window "$cues" "$out/cues-100.png"
+shot cues-100.png
 kill "$vpid"
-rm -rf "$demo" "$mix"
+
+# The song: cue 15's name cell framed, then Insert makes cue 16, named at once.
+song=$(mktemp -d)
+write_song "$song"
+open_cues "$song"
+xdotool mousemove --window "$cues" $((8 + 2 + 336 + 50)) $((36 + 2 + 36 + 14 * 25 + 12)) click 1
+shot cue-list-before.png
+xdotool key Insert
+xdotool type --delay 30 "Fill"
+shot cue-list-after.png
+kill "$vpid"
+rm -rf "$demo" "$mix" "$song"

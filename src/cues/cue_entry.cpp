@@ -78,6 +78,19 @@ void EndTableEdit()
 
 void ForgetEntry() { entry_index = entry_col = entry_slot = -1; }
 
+// Puts the entry over the cell it edits; false when that cell is not in the table.
+bool MoveEntryOverCell()
+{
+    const int row = CueRowOf(entry_index), col = entry_slot >= 0 ? CueColumnOf(entry_slot) : entry_col;
+    if (row < 0 || col < 0)
+        return false;
+    int x, y, w, h;
+    static_cast<CueGrid *>(CueTable)->CellBox(row, col, x, y, w, h);
+    if (x != CueEntry->x() || y != CueEntry->y() || w != CueEntry->w())
+        CueEntry->resize(x, y, w, h);
+    return true;
+}
+
 } // namespace
 
 bool CueEntryOpen() { return CueEntry->visible(); }
@@ -100,8 +113,8 @@ void OpenCueEntry(int col, const char *typed)
     // A strip's entry takes "+=2" and "-=2" too.
     CueEntry->type(col == COL_CUE || entry_slot >= 0 ? FL_NORMAL_INPUT : FL_FLOAT_INPUT);
     CueEntry->maximum_size(col == COL_CUE ? CUE_SIZE - 1 : 32);
+    MoveEntryOverCell();
     CueEntry->value(typed ? typed : text);
-    PlaceCueEntry();
     CueEntry->show();
     CueEntry->take_focus();
     CueEntry->position(typed ? CueEntry->size() : 0, CueEntry->size());
@@ -149,17 +162,8 @@ void CloseCueEntry()
 // gone (its row no longer shown, its strip not in the bank).
 void PlaceCueEntry()
 {
-    if (!CueEntry || !CueEntry->visible())
-        return;
-    const int row = CueRowOf(entry_index), col = entry_slot >= 0 ? CueColumnOf(entry_slot) : entry_col;
-    if (row < 0 || col < 0) {
+    if (CueEntry && CueEntry->visible() && !MoveEntryOverCell())
         CloseCueEntry();
-        return;
-    }
-    int x, y, w, h;
-    static_cast<CueGrid *>(CueTable)->CellBox(row, col, x, y, w, h);
-    if (x != CueEntry->x() || y != CueEntry->y() || w != CueEntry->w())
-        CueEntry->resize(x, y, w, h);
 }
 
 void ClearCueAuto(int col)

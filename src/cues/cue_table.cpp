@@ -204,6 +204,14 @@ void DrawCell(int row, int col, int x, int y, int w, int h)
 
 // ---- the table widget: drawing and the events that reach it first ----
 
+// The table draws changed cells after its children: the open entry is drawn again on top.
+void CueGrid::draw()
+{
+    Fl_Table::draw();
+    if (CueEntry->visible())
+        draw_child(*CueEntry);
+}
+
 void CueGrid::draw_cell(TableContext context, int row, int col, int x, int y, int w, int h)
 {
     switch (context) {

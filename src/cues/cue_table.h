@@ -15,6 +15,7 @@ public:
     void RedrawRow(int row) { redraw_range(row, row, 0, cols() - 1); }
 
 protected:
+    void draw() override;
     void draw_cell(TableContext context, int row, int col, int x, int y, int w, int h) override;
     int handle(int event) override;
 };

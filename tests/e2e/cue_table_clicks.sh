@@ -1,4 +1,4 @@
-# Clicks on the cue window's table and the control window's menus, for sessions and screenshots.
+# Clicks on the cue window's table, for sessions and screenshots.
 # The table is at (8, 36); its cells start 2 px in, below a 36 px heading, rows of 25 px (the
 # toolkit's default height for rows added after the table is built); the fixed columns take
 # 486 px and each strip 56 px. Rows and strip columns count from 0.
@@ -17,16 +17,3 @@ click_cell() {
 
 # click_heading <window> <strip column>: chooses the plotted strip.
 click_heading() { xdotool mousemove --window "$1" "$(cell_x "$2")" 56 click 1; }
-
-visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
-more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
-
-# "Recall" (295, 80, 82 x 20) of the control window: its fourth item, Recall All.
-recall_all() {
-    local shown
-    shown=$(visible_windows)
-    xdotool mousemove --window "$1" 336 90 click 1
-    wait_for more_windows_than "$shown" || fail "the Recall menu did not open"
-    xdotool key Down Down Down Down Return
-    wait_for test "$(visible_windows)" -eq "$shown" || fail "the Recall menu did not close"
-}

@@ -3,8 +3,6 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
 
-visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
-more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
 # The lines of the n-th automation block (from its "t" line to the next empty line).
 block() { tr -d '\r' < faders.txt | awk -v n="$1" '/^t\t/ {k++} k == n && NF == 0 {exit} k == n'; }
 block_has() { block "$1" | grep -qx "$2"; }
@@ -19,15 +17,7 @@ rm "$project/faders.txt.bak" 2>/dev/null
 start_veltrane "$1" "$project"
 control=$(wait_window '^Veltrane$') || fail "the control window did not appear"
 
-# "Recall" (295, 80, 82 x 20): open it, wait for its menu, take the fourth item.
-shown=$(visible_windows)
-xdotool mousemove --window "$control" 336 90 click 1
-wait_for more_windows_than "$shown" || fail "the Recall menu did not open"
-xdotool key Down Down Down Down Return
-wait_for test "$(visible_windows)" -eq "$shown" || fail "the Recall menu did not close"
-
-press "$control" ctrl+l
-cues=$(wait_window '^Cues$') || fail "Ctrl+L did not show the cue window"
+cues=$(recall_and_show_cues "$control") || exit 1
 
 # Double click cue point 1's cell of channel 2 (not automated in the demo), type, Return.
 # The table is at (8, 36); its cells start 2 px in, below a 36 px heading, rows of 20 px; the

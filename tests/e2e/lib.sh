@@ -86,3 +86,19 @@ quit_program() {
     wait_exit || fail "Ctrl+Q did not end the program"
     [ "$exit_status" = 0 ] || fail "exit status $exit_status"
 }
+
+visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+more_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
+
+# Runs "Recall All" (the fourth item of the "Recall" menu at 295, 80) in the control window $1,
+# then shows the cue window with Ctrl+L and prints its id.
+recall_and_show_cues() {
+    local shown
+    shown=$(visible_windows)
+    xdotool mousemove --window "$1" 336 90 click 1
+    wait_for more_windows_than "$shown" || fail "the Recall menu did not open"
+    xdotool key Down Down Down Down Return
+    wait_for test "$(visible_windows)" -eq "$shown" || fail "the Recall menu did not close"
+    press "$1" ctrl+l
+    wait_window '^Cues$' || fail "Ctrl+L did not show the cue window"
+}

@@ -1,26 +1,18 @@
-# A song of 19 cue points for the sessions and screenshots of the cue table's block edits:
-# write_song <dir>. Channels 5 and 6 are the backing vocals, automated at the three choruses
-# (cue points 4, 8, 12) and faded out after each; the master is automated at the intro, the
-# outro (14) and the end (19) only; the verses (2-3, 6-7) carry kick, snare, bass and lead vocal.
+# A song of 24 named cue points, 8 s apart, for the cue list's session and screenshots:
+# write_song <dir>. Cue point k (0..23) has channel 1 at -k/2 dB, the lead vocal (channel 4)
+# riding around -10 dB and the master at -1 dB; so every block can be told by its levels.
+song_names="Intro,Verse 1,Pre 1,Chorus 1,Post 1,Verse 2,Pre 2,Chorus 2,Post 2,Bridge,Break,Build,Drop,Chorus 3,Lift,Outro A,Solo,Solo 2,Vamp,Tag,Ritard,Hold,Fade,End"
 write_song() {
-    awk 'BEGIN {
-        split("0 12 24 36 48 60 72 84 96 108 116 124 136 148 154 160 172 190 200", t, " ")
-        split("Intro|Verse 1||Chorus 1||Verse 2||Chorus 2||Bridge||Chorus 3||Outro|||||End", name, "|")
-        printf "Song\r\n\r\n\r\n\r\n\r\n"
-        for (k = 1; k <= 19; k++) {
-            if (name[k] != "") printf "\r\ncue\t%s\r\n", name[k]
-            printf "\r\nt\t%d\t%.3f\t0\r\n", int(t[k] / 60), t[k] - 60 * int(t[k] / 60)
-            if (k == 2 || k == 3) printf "v\t1\t-3.00\r\nv\t2\t-5.%d0\r\n", k
-            if (k == 3) printf "v\t4\t-3.50\r\n"
-            if (k == 6) printf "v\t1\t-8.00\r\nv\t3\t-9.00\r\n"
-            if (k == 1) printf "v\t3\t-4.00\r\n"
-            if (k % 2 == 0 && k < 14) printf "v\t4\t%.2f\r\nrmp\t1.500\r\nshape\t2.000\r\n", -2 - (k % 6)
-            if (k == 1) printf "v\t5\t-144.00\r\nv\t6\t-144.00\r\n"
-            if (k == 4 || k == 8 || k == 12) printf "v\t5\t-6.00\r\nrmp\t2.000\r\nv\t6\t-7.00\r\nrmp\t2.000\r\n"
-            if (k == 5 || k == 9 || k == 13) printf "v\t5\t-30.00\r\nrmp\t6.000\r\nshape\t0.500\r\nv\t6\t-30.00\r\nrmp\t6.000\r\nshape\t0.500\r\n"
-            if (k == 1 || k == 14) printf "v\tM\t0.00\r\n"
-            if (k == 19) printf "v\tM\t-60.00\r\n"
+    awk -v names="$song_names" 'BEGIN {
+        n = split(names, name, ",")
+        printf "Song\r\n\r\nsubname\t1\tDrums\r\nsub\t1\t1,2\r\n\r\n\r\n\r\n\r\n\r\n"
+        for (k = 0; k < n; k++) {
+            t = k * 8
+            printf "\r\ncue\t%s\r\n\r\nt\t%d\t%.3f\t0\r\n", name[k + 1], int(t / 60), t - 60 * int(t / 60)
+            printf "v\t1\t%.2f\r\n", k ? -k / 2 : 0
+            printf "v\t4\t%.2f\r\n", -10 + 4 * sin(k / 3)
+            printf "v\tM\t-1.00\r\n"
         }
-        printf "\r\nend\r\n" }' > "$1/faders.txt"
-    printf '%s\r\n' "1 Kick" "2 Snare" "3 Bass" "4 LeadVox" "5 BackVox1" "6 BackVox2" "7 Keys" "8 Guitar" "end" > "$1/tracks.txt"
+        printf "end\r\n" }' > "$1/faders.txt"
+    printf '%s\r\n' "1 Kick" "2 Snare" "3 Bass" "4 Lead Vocal Double" "end" > "$1/tracks.txt"
 }
