@@ -17,12 +17,7 @@ start_veltrane "$bin" "$song"
 control=$(wait_window '^Veltrane$')
 cues=$(recall_and_show_cues "$control")
 click_heading "$cues" 4
-click_cell "$cues" 3 4
-click_cell "$cues" 3 5 shift
-for row in 7 11; do
-    click_cell "$cues" "$row" 4 ctrl
-    click_cell "$cues" "$row" 5 shift
-done
+select_chorus_backing_vocals "$cues"
 sleep 1
 import -window "$cues" "$out"
 kill "$vpid"

@@ -24,3 +24,15 @@ write_chorus_song() {
         printf "\r\nend\r\n" }' > "$1/faders.txt"
     printf '%s\r\n' "1 Kick" "2 Snare" "3 Bass" "4 LeadVox" "5 BackVox1" "6 BackVox2" "7 Keys" "8 Guitar" "end" > "$1/tracks.txt"
 }
+
+# Selects the backing vocals (strip columns 4 and 5) over the three choruses (rows 3, 7, 11) in
+# the cue window $1: a click and a Shift+click, then Ctrl+click and Shift+click for each next one.
+# Needs cue_table_clicks.sh.
+select_chorus_backing_vocals() {
+    click_cell "$1" 3 4
+    click_cell "$1" 3 5 shift
+    for row in 7 11; do
+        click_cell "$1" "$row" 4 ctrl
+        click_cell "$1" "$row" 5 shift
+    done
+}
