@@ -17,6 +17,7 @@
 #include "cues/cues.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
+#include "state/callback.h"
 #include "state/mix_state.h"
 
 namespace {
@@ -116,14 +117,24 @@ void EditEverything(benchmark::State &state, void (*edit)(int))
     DrawAfterEdit(state, edit);
 }
 
-void SetAll(int n) { TypeOverCueSelection(n % 2 ? "-6" : "-7.5"); }
-void RaiseAll(int n) { TypeOverCueSelection(n % 2 ? "+=0.5" : "-=0.5"); }
+// Each edit ends as the key that runs it does: the undo step is recorded and the windows refresh.
+void SetAll(int n)
+{
+    TypeOverCueSelection(n % 2 ? "-6" : "-7.5");
+    EndOperation(nullptr);
+}
+void RaiseAll(int n)
+{
+    TypeOverCueSelection(n % 2 ? "+=0.5" : "-=0.5");
+    EndOperation(nullptr);
+}
 void InterpolateAll(int n)
 {
     // Ends not automated: the levels in force are looked up.
     for (int k = 0; k <= 9; k++)
         ChanActive[Cell(k, 0)] = ChanActive[Cell(k, INDEX_COUNT - 1)] = n % 2;
     InterpolateCueSelection();
+    EndOperation(nullptr);
 }
 void PasteAll(int n)
 {
@@ -137,6 +148,7 @@ void PasteAll(int n)
     text[0] = n % 2 ? '-' : '0';   // a different block each time
     ClearCueSelection();
     PasteCueText(text, length);
+    EndOperation(nullptr);
 }
 
 void BM_CuesSetEveryCell(benchmark::State &state) { EditEverything(state, SetAll); }

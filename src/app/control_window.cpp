@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 
-#include "app/callback.h"
+#include "state/callback.h"
 #include "app/control.h"
 #include "state/status_message.h"
 #include "effects/effects_window.h"
@@ -27,7 +27,7 @@ Fl_Menu_Item menu_Store[] = {
     {"Store Faders / Effects", 0, Callback<StageWriteToFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Store Track Names", 0, Callback<StoreTrackNames>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Store Preferences", 0, Callback<WritePreferencesFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
-    {"Store All", FL_CTRL + 's', Callback<SaveAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
+    {"Store All", 0, Callback<SaveAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0},
 };
 
@@ -73,35 +73,34 @@ struct ControlWidget {
     Kind kind;
     int x, y, w, h;
     const char *label;
-    int shortcut;
     Fl_Callback *callback;
     const Fl_Menu_Item *menu;
 };
 
 const ControlWidget control_widgets[] = {
-    {PLAIN, 295, 50, 82, 20, "Mix", FL_CTRL + 'm', Callback<Mix>, 0},
-    {SHOW, 8, 71, 40, 20, "Show", FL_CTRL + 'f', Callback<ShowFaders>, 0},
-    {SHOW, 198, 127, 40, 20, "Show", FL_CTRL + 'p', Callback<ShowPrefs>, 0},
-    {SHOW, 103, 71, 40, 20, "Show", FL_CTRL + 'e', Callback<ShowEffects>, 0},
-    {SHOW, 10, 127, 40, 20, "Show", FL_CTRL + 'g', Callback<ShowSubs>, 0},
-    {STATUS, 8, 15, 367, 20, 0, 0, 0, 0},
-    {CAPTION, 30, 47, 32, 16, "Faders", 0, 0, 0},
-    {CAPTION, 127, 47, 32, 16, "Effects", 0, 0, 0},
-    {CAPTION, 224, 103, 32, 16, "Preferences", 0, 0, 0},
-    {CAPTION, 34, 102, 32, 16, "Subs", 0, 0, 0},
-    {HIDE, 50, 71, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'f', Callback<HideFaders>, 0},
-    {HIDE, 145, 71, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'e', Callback<HideEffects>, 0},
-    {HIDE, 240, 127, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'p', Callback<HidePrefs>, 0},
-    {HIDE, 52, 127, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'g', Callback<HideSubs>, 0},
-    {PLAIN, 336, 140, 41, 20, "Quit", FL_CTRL + 'q', Callback<ProgramExit>, 0},
-    {MENU, 295, 80, 82, 20, "Recall", 0, 0, menu_Recall},
-    {MENU, 295, 110, 82, 20, "Store", 0, 0, menu_Store},
-    {SHOW, 103, 127, 40, 20, "Show", FL_CTRL + 'v', Callback<ShowVCAs>, 0},
-    {CAPTION, 127, 102, 32, 16, "VCAs", 0, 0, 0},
-    {HIDE, 145, 127, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'v', Callback<HideVCAs>, 0},
-    {SHOW, 198, 71, 40, 20, "Show", FL_CTRL + 'r', Callback<ShowReverb>, 0},
-    {CAPTION, 222, 47, 32, 16, "Reverb", 0, 0, 0},
-    {HIDE, 240, 71, 40, 20, "Hide", FL_CTRL + FL_SHIFT + 'r', Callback<HideReverb>, 0},
+    {PLAIN, 295, 50, 82, 20, "Mix", Callback<Mix>, 0},
+    {SHOW, 8, 71, 40, 20, "Show", Callback<ShowFaders>, 0},
+    {SHOW, 198, 127, 40, 20, "Show", Callback<ShowPrefs>, 0},
+    {SHOW, 103, 71, 40, 20, "Show", Callback<ShowEffects>, 0},
+    {SHOW, 10, 127, 40, 20, "Show", Callback<ShowSubs>, 0},
+    {STATUS, 8, 15, 367, 20, 0, 0, 0},
+    {CAPTION, 30, 47, 32, 16, "Faders", 0, 0},
+    {CAPTION, 127, 47, 32, 16, "Effects", 0, 0},
+    {CAPTION, 224, 103, 32, 16, "Preferences", 0, 0},
+    {CAPTION, 34, 102, 32, 16, "Subs", 0, 0},
+    {HIDE, 50, 71, 40, 20, "Hide", Callback<HideFaders>, 0},
+    {HIDE, 145, 71, 40, 20, "Hide", Callback<HideEffects>, 0},
+    {HIDE, 240, 127, 40, 20, "Hide", Callback<HidePrefs>, 0},
+    {HIDE, 52, 127, 40, 20, "Hide", Callback<HideSubs>, 0},
+    {PLAIN, 336, 140, 41, 20, "Quit", Callback<ProgramExit>, 0},
+    {MENU, 295, 80, 82, 20, "Recall", 0, menu_Recall},
+    {MENU, 295, 110, 82, 20, "Store", 0, menu_Store},
+    {SHOW, 103, 127, 40, 20, "Show", Callback<ShowVCAs>, 0},
+    {CAPTION, 127, 102, 32, 16, "VCAs", 0, 0},
+    {HIDE, 145, 127, 40, 20, "Hide", Callback<HideVCAs>, 0},
+    {SHOW, 198, 71, 40, 20, "Show", Callback<ShowReverb>, 0},
+    {CAPTION, 222, 47, 32, 16, "Reverb", 0, 0},
+    {HIDE, 240, 71, 40, 20, "Hide", Callback<HideReverb>, 0},
 };
 
 void DisplayStatus(const char *text)
@@ -131,7 +130,6 @@ void BuildControlWidget(const ControlWidget &row)
     }
     default: {
         Fl_Button *button = new Fl_Button(row.x, row.y, row.w, row.h, row.label);
-        button->shortcut(row.shortcut);
         button->callback(row.callback);
         if (row.kind != PLAIN)
             button->labelsize(12);

@@ -1,4 +1,5 @@
 #include "app/edit_end.h"
+#include "app/control.h"
 
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Menu_.H>
@@ -97,18 +98,19 @@ void FollowEdits(void (*refresh)())
         followers[follower_count++] = refresh;
 }
 
+namespace {
+
 void RefreshFollowers()
 {
     for (int i = 0; i < follower_count; ++i)
         followers[i]();
 }
 
-namespace {
-
 void EndStep(const void *run, const char *operation)
 {
     if (JournalRecord(run, operation))
         RefreshChangedTables();
+    ShowPosition();
     RefreshFollowers();
 }
 
@@ -122,6 +124,8 @@ void EditEnded(Fl_Widget *source)
     EndStep(run, operation);
 }
 
-void EditEndedAs(const char *operation) { EndStep(nullptr, operation); }
-
-void EditEndedInRun(const void *run, const char *operation) { EndStep(run, operation); }
+void HistoryMoved()
+{
+    UpdateGUI();
+    RefreshFollowers();
+}

@@ -8,15 +8,11 @@ class Fl_Widget;
 // Records what the operation changed as one undo step, lets every window show again the
 // tables that changed, then runs the followers.
 void EditEnded(Fl_Widget *source);
-// The same for an operation that names its own step ("insert cue point 16").
-void EditEndedAs(const char *operation);
-// The same for a run of operations with nothing between (nudges): consecutive calls with one
-// `run` join one step, which takes the newest name ("+3.0 dB on 9 cells").
-void EditEndedInRun(const void *run, const char *operation);
 
 // `refresh` runs after every operation (and after every undo and redo), in the order of
 // registration; it reads the state and shows what changed.
 void FollowEdits(void (*refresh)());
 
-// Runs the followers without recording anything (after an undo or redo).
-void RefreshFollowers();
+// The end of an undo or redo: records nothing (the history itself moved), every window shows
+// the restored mix, then the followers run.
+void HistoryMoved();

@@ -3,7 +3,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Input_.H>
 
-#include "app/control.h"
 #include "app/edit_end.h"
 #include "state/status_message.h"
 #include "state/undo_journal.h"
@@ -18,8 +17,7 @@ void MoveInHistory(bool (*move)(char *, int), const char *done, const char *at_e
         return;
     }
     SetStatus("%s: %s", done, what);
-    UpdateGUI();
-    RefreshFollowers();
+    HistoryMoved();
 }
 
 // Typing the field shows but has not stored yet: its callback clears the mark when it stores.
@@ -34,21 +32,10 @@ bool HoldsTyping(Fl_Widget *focus)
 void UndoLastEdit() { MoveInHistory(JournalUndo, "Undo", "Nothing to undo"); }
 void RedoLastEdit() { MoveInHistory(JournalRedo, "Redo", "Nothing to redo"); }
 
-bool TakeUndoKey(int event)
+bool UndoUnlessTyping()
 {
-    if (event != FL_KEYBOARD || !Fl::event_state(FL_CTRL) || Fl::event_state(FL_ALT | FL_META))
+    if (HoldsTyping(Fl::focus()))
         return false;
-    const int key = Fl::event_key();
-    const bool shift = Fl::event_state(FL_SHIFT) != 0;
-    if (key == 'z' && !shift) {
-        if (HoldsTyping(Fl::focus()))
-            return false;
-        UndoLastEdit();
-        return true;
-    }
-    if ((key == 'z' && shift) || (key == 'y' && !shift)) {
-        RedoLastEdit();
-        return true;
-    }
-    return false;
+    UndoLastEdit();
+    return true;
 }

@@ -6,6 +6,6 @@
 void UndoLastEdit();
 void RedoLastEdit();
 
-// Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo. A text or number field that holds typing
-// not yet stored keeps Ctrl+Z for that typing. True when the key was taken.
-bool TakeUndoKey(int event);
+// Undo, unless the focused text or number field holds typing not yet stored: the field keeps
+// Ctrl+Z for that typing. True when it undid.
+bool UndoUnlessTyping();

@@ -7,14 +7,13 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/edit_end.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
+#include "state/position.h"
 #include "files/cell_text.h"
-#include "faders/bank.h"
+#include "state/bank.h"
 #include "state/block_edit.h"
 #include "state/level_in_force.h"
 #include "state/status_message.h"
@@ -57,9 +56,10 @@ int TargetCells(CellGrid *grid)
     return ListSelectedCells(several ? &CueSelection : &frame, grid, cells);
 }
 
-// The status line says what was done, and the step is named by it. A plain edit of the framed
-// cell alone clears the status line, as every single edit does.
-void Report(BlockEdit edit, double amount, const BlockCounts &counts, const void *run)
+// The status line says what was done, and the undo step is named by it; the operation's end
+// records it. A plain edit of the framed cell alone clears the status line, as every single
+// edit does.
+void Report(BlockEdit edit, double amount, const BlockCounts &counts)
 {
     char message[STATUS_SIZE], step[40];
     DescribeBlockEdit(edit, amount, counts, message, sizeof message, step, sizeof step);
@@ -67,14 +67,14 @@ void Report(BlockEdit edit, double amount, const BlockCounts &counts, const void
         ClearStatus();
     else
         SetStatus("%s", message);
-    EditEndedInRun(run, step);
+    JournalNameNextStep(step);
 }
 
 void Apply(BlockEdit edit, BlockCounts (*operation)(const BlockCell *, int))
 {
     CellGrid grid;
     const int n = TargetCells(&grid);
-    Report(edit, 0, operation(cells, n), nullptr);
+    Report(edit, 0, operation(cells, n));
 }
 
 const char FORMS[] = "type a volume from -144 to 12 to set, +=dB or +dB to raise, -=dB to lower";
@@ -85,12 +85,8 @@ void Forget()
     several = false;
 }
 
-// The table and the plot show the new selection; it also ends a run of nudges.
-void Changed()
-{
-    several = SelectedCells(&CueSelection) > 1;
-    EditEnded(CueTable);
-}
+// The end of the operation that changed the selection shows it, and ends a run of nudges.
+void Changed() { several = SelectedCells(&CueSelection) > 1; }
 
 int nudge_run;          // the address names the run of nudges
 double nudge_total;     // what the run has moved so far
@@ -195,14 +191,14 @@ bool TypeOverCueSelection(const char *text)
     CellGrid grid;
     const int n = TargetCells(&grid);
     if (typed == TYPED_SET) {
-        Report(EDIT_SET, amount, SetVolumes(cells, n, float(amount)), nullptr);
+        Report(EDIT_SET, amount, SetVolumes(cells, n, float(amount)));
     } else if (!several && n == 1 && !IsAutomated(cells[0].slot, cells[0].index)) {
         // One cell that carries a level on: the change starts from that level.
         BlockCounts counts{};
         WriteVolume(cells[0].slot, cells[0].index, StartingLevel(cells[0].slot, cells[0].index) + amount, &counts);
-        Report(EDIT_SHIFT, amount, counts, nullptr);
+        Report(EDIT_SHIFT, amount, counts);
     } else {
-        Report(EDIT_SHIFT, amount, ShiftVolumes(cells, n, amount), nullptr);
+        Report(EDIT_SHIFT, amount, ShiftVolumes(cells, n, amount));
     }
     return true;
 }
@@ -220,7 +216,7 @@ void NudgeCueSelection(double dB)
     SetStatus("%s", message);
     // The step says what the whole run moved.
     DescribeBlockEdit(EDIT_SHIFT, nudge_total, counts, message, sizeof message, step, sizeof step);
-    EditEndedInRun(&nudge_run, step);
+    JournalNameNextRun(&nudge_run, step);
 }
 
 void CueSelectionAutoOff() { Apply(EDIT_AUTO_OFF, SwitchAutoOff); }
@@ -247,7 +243,7 @@ void CopyCueSelection(bool cut)
     if (cut) {
         CellGrid target;
         const int n = TargetCells(&target);
-        Report(EDIT_CUT, 0, SwitchAutoOff(cells, n), nullptr);
+        Report(EDIT_CUT, 0, SwitchAutoOff(cells, n));
         return;
     }
     SetStatus("Copied %d x %d cells to the clipboard", rows, cols);
@@ -270,7 +266,7 @@ void PasteCueText(const char *text, int length)
         over = CueSelection;
     else
         ClearSelection(&over);
-    Report(EDIT_PASTE, 0, PasteCellBlock(&pasted, &grid, FrameRow(), FrameStrip(), &over), nullptr);
+    Report(EDIT_PASTE, 0, PasteCellBlock(&pasted, &grid, FrameRow(), FrameStrip(), &over));
 }
 
 // ---- the levels in force ----
@@ -322,8 +318,9 @@ SelectHow How()
 
 int Clamp(int v, int low, int high) { return v < low ? low : v > high ? high : v; }
 
-// The corner that Shift and the arrows move, one step on.
-void StretchSelection(int rows, int cols)
+} // namespace
+
+void StretchCueSelection(int rows, int cols)
 {
     if (FrameRow() < 0 || FrameStrip() < 0)
         return;
@@ -340,54 +337,22 @@ void StretchSelection(int rows, int cols)
         CueTable->row_position(row < top ? row : row - (bottom - top) + 1);
 }
 
-void PasteClipboard() { Fl::paste(*CueTable, 1); }
-void CopyCells() { CopyCueSelection(false); }
-void CutCells() { CopyCueSelection(true); }
-void Stretch(int rows, int cols) { StretchSelection(rows, cols); }
+void PasteCueClipboard() { Fl::paste(*CueTable, 1); }
 
-// The keys of the selection; `all` the modifiers that must be held, no others.
-struct BlockKey {
-    int key, modifiers;
-    void (*act)();
-};
-const BlockKey BlockKeys[] = {
-    {FL_Up, FL_CTRL, [] { NudgeCueSelection(1); }},
-    {FL_Down, FL_CTRL, [] { NudgeCueSelection(-1); }},
-    {FL_Up, FL_CTRL | FL_SHIFT, [] { NudgeCueSelection(0.1); }},
-    {FL_Down, FL_CTRL | FL_SHIFT, [] { NudgeCueSelection(-0.1); }},
-    {FL_Up, FL_SHIFT, [] { Stretch(-1, 0); }},
-    {FL_Down, FL_SHIFT, [] { Stretch(1, 0); }},
-    {FL_Left, FL_SHIFT, [] { Stretch(0, -1); }},
-    {FL_Right, FL_SHIFT, [] { Stretch(0, 1); }},
-    {'d', FL_CTRL, FillCueSelectionDown},
-    {'i', FL_CTRL, InterpolateCueSelection},
-    {'c', FL_CTRL, CopyCells},
-    {'x', FL_CTRL, CutCells},
-    {'v', FL_CTRL, PasteClipboard},
-    {'a', FL_CTRL, SelectAllCues},
-};
-
-} // namespace
-
-bool CueBlockKey()
+bool AutoOffCueSelection()
 {
-    if (CueEntryOpen())
+    if (CueEntryOpen() || !several)
         return false;
-    const int key = Fl::event_key(), held = Fl::event_state() & (FL_CTRL | FL_SHIFT | FL_ALT | FL_META);
-    for (const BlockKey &k : BlockKeys)
-        if (k.key == key && k.modifiers == held) {
-            k.act();
-            return true;
-        }
-    if (key == FL_Delete && !held && several) {
-        CueSelectionAutoOff();
-        return true;
-    }
-    // The frame moved without Shift leaves the selection.
+    CueSelectionAutoOff();
+    return true;
+}
+
+void LeaveCueSelection()
+{
+    const int key = Fl::event_key();
     const bool moves = key == FL_Up || key == FL_Down || key == FL_Left || key == FL_Right || key == FL_Tab;
-    if (moves && !(held & FL_SHIFT) && several)
+    if (moves && !Fl::event_state(FL_SHIFT) && several && !CueEntryOpen())
         Forget();
-    return false;
 }
 
 bool CueSelectionMouse(int event, int context_cell, int row, int col)

@@ -50,9 +50,30 @@ bool ShownLevel(int col, int index, float *level);
 // The refresh keeps the selection only while the bank and the shown rows stay the same.
 void KeepCueSelection();
 
-// The selection's keys on the table (Shift+arrows, Ctrl(+Shift)+Up/Down, Delete on a selection,
-// Ctrl+D, Ctrl+I, Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+A): true when one was used.
-bool CueBlockKey();
+// ---- the keys of the selection: rows of the key table ----
+
+bool CueEntryOpen();
+// A key of the table acts only while no entry is open: there it edits the typing (Ctrl+C,
+// Shift+Left) or means nothing.
+template <void (*Operation)()> bool OnCueTable()
+{
+    if (CueEntryOpen())
+        return false;
+    Operation();
+    return true;
+}
+// Ctrl(+Shift)+Up/Down: a nudge of `Tenths` tenths of a dB.
+template <int Tenths> void NudgeCues() { NudgeCueSelection(Tenths / 10.0); }
+// Shift+arrows: the far corner of the newest rectangle (from the frame) one row or strip on.
+void StretchCueSelection(int rows, int cols);
+template <int Rows, int Cols> void StretchCues() { StretchCueSelection(Rows, Cols); }
+template <bool Cut> void CopyCues() { CopyCueSelection(Cut); }
+// Ctrl+V: asks for the clipboard, whose text arrives as the table's paste event.
+void PasteCueClipboard();
+// Delete on a selection of several cells; false (the key goes on to the framed cell) otherwise.
+bool AutoOffCueSelection();
+// A move of the frame without Shift leaves the selection (the table's arrows and Tab).
+void LeaveCueSelection();
 // A push, drag or release on a cell (`cell`) or a heading of column `col`: true when the
 // selection took the event whole.
 bool CueSelectionMouse(int event, int cell, int row, int col);

@@ -1,6 +1,6 @@
 // Editing the cells of the cue table: the entry opened over the framed cell, the rule of each
 // editable column for showing and storing a typed value, and the switches ("Active" on Space,
-// "auto" off on Delete). A stored edit clears the status line and ends at EditEnded, so it is
+// "auto" off on Delete). A stored edit clears the status line and ends the operation, so it is
 // one undo step; a refused value leaves the stored one on show and says why in the status line.
 #include <FL/Fl.H>
 #include <FL/Fl_Input.H>
@@ -8,15 +8,15 @@
 
 #include <cstdio>
 
-#include "app/edit_end.h"
 #include "cues/cue_block.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
 #include "files/text_out.h"
+#include "state/callback.h"
 #include "state/level_in_force.h"
+#include "state/position.h"
 #include "state/status_message.h"
 #include "state/typed_number.h"
 
@@ -73,7 +73,7 @@ bool StoreTyped(int index, int col, const char *text)
 void EndTableEdit()
 {
     ClearStatus();
-    EditEnded(CueTable);
+    EndOperation(CueTable);
 }
 
 void ForgetEntry() { entry_index = entry_col = entry_slot = -1; }
@@ -128,20 +128,19 @@ bool StoreCueEntry()
     // A strip's volume, or a change of it, over the selection or the framed cell. Refused over
     // a selection, the typing stays in the entry to be mended.
     if (entry_slot >= 0) {
-        if (TypeOverCueSelection(CueEntry->value()))
-            return true;
-        if (!CueSelectionShown()) {
+        const bool stored = TypeOverCueSelection(CueEntry->value());
+        if (stored || !CueSelectionShown()) {
             CloseCueEntry();
-            EditEnded(CueTable);
+            EndOperation(CueTable);
         }
-        return false;
+        return stored;
     }
     const bool stored = StoreTyped(entry_index, entry_col, CueEntry->value());
     CloseCueEntry();
     if (stored)
         EndTableEdit();
     else
-        EditEnded(CueTable);
+        EndOperation(CueTable);
     return stored;
 }
 

@@ -3,7 +3,8 @@
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
+#include "state/callback.h"
+#include "state/position.h"
 
 namespace {
 
@@ -60,6 +61,7 @@ bool StepFrameRow(int step)
     const int row = FrameRow() + step;
     if (FrameRow() < 0 || row < 0 || row >= CueRowCount())
         return false;
-    GoToCuePoint(CueRowIndex(row));
+    SetCurrentIndex(CueRowIndex(row));
+    EndOperation(CueTable);
     return true;
 }

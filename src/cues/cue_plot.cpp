@@ -12,8 +12,8 @@
 #include "cues/cue_block.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
 #include "state/level_in_force.h"
+#include "state/position.h"
 
 Fl_Widget *CuePlot;
 int PlotSlot = 1;   // channel 1 until a heading is clicked

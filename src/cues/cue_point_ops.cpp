@@ -1,43 +1,42 @@
 // The operations on whole cue points in the cue window: insert, insert a copy, remove, sort by
 // time. Each is one undo step named after what it did, reports in the status line, and leaves
 // the frame (and the faders window's current index) on the same cue point, or on the new one.
-// They are offered by keys and by the menu of a right click, which shows the keys.
-#include <FL/Enumerations.H>
+// They are the items of a menu that a right click opens; the key table gives the items their
+// keys, which the menu shows. Each ends, as every menu item does, at the end point.
 #include <FL/Fl.H>
 #include <FL/Fl_Check_Button.H>
-#include <FL/Fl_Menu_Item.H>
+#include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Table.H>
 
 #include <cstdio>
 
-#include "app/edit_end.h"
 #include "cues/cue_block.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
+#include "state/callback.h"
 #include "state/cue_list.h"
+#include "state/position.h"
 #include "state/status_message.h"
+#include "state/undo_journal.h"
+
+Fl_Menu_Button *CueMenu;
 
 namespace {
 
 enum { STEP_NAME_SIZE = 64 };
 
-// Ends the operation as one undo step named `step`, then frames cue point `index` (and column
-// `col`, unless -1) with the keyboard on the table, so that typing edits it at once.
-void EndOperation(const char *step, int index, int col)
+// Names the undo step ("insert cue point 16"), then frames cue point `index` (and column `col`,
+// unless -1) with the keyboard on the table, so that typing edits it at once.
+void Done(const char *step, int index, int col)
 {
-    EditEndedAs(step);
+    JournalNameNextStep(step);
     if (col >= 0)
         SetFrameColumn(col);
-    GoToCuePoint(index);
+    SetCurrentIndex(index);
     CueTable->take_focus();
-    RefreshFollowers();
 }
-
-// A refused or empty operation changes nothing; its message stays on show.
-void EndRefused() { EditEnded(CueTable); }
 
 void InsertAfterFrame(bool copy)
 {
@@ -49,8 +48,7 @@ void InsertAfterFrame(bool copy)
             SetStatus("No cue point can follow cue point %d", INDEX_COUNT);
         else
             SetStatus("Cue point %d is in use: remove a cue point before inserting one", INDEX_COUNT);
-        EndRefused();
-        return;
+        return;   // nothing changed; the message says why
     }
     char step[STEP_NAME_SIZE];
     if (copy) {
@@ -60,7 +58,7 @@ void InsertAfterFrame(bool copy)
         snprintf(step, sizeof step, "insert cue point %d", added + 1);
         SetStatus("Inserted cue point %d", added + 1);
     }
-    EndOperation(step, added, COL_CUE);
+    Done(step, added, COL_CUE);
 }
 
 bool Shown(int index) { return IsActiveCue(index) || ShowAllCues->value(); }
@@ -85,18 +83,11 @@ void MarkRowsToRemove(bool (&removed)[INDEX_COUNT])
         removed[CurrentIndex()] = true;
 }
 
-template <void (*Operation)()>
-void FromMenu(Fl_Widget *, void *)
-{
-    Operation();
-}
-
-// The right click's menu; its keys are the keys of the cue window (CueListKey).
-Fl_Menu_Item CueMenu[] = {
-    {"Insert cue point", FL_Insert, FromMenu<InsertCuePoint>, 0, 0, FL_NORMAL_LABEL, 0, 13, 0},
-    {"Insert a copy of this cue point", FL_CTRL + FL_Insert, FromMenu<InsertCuePointCopy>, 0, 0, FL_NORMAL_LABEL, 0, 13, 0},
-    {"Remove cue point", FL_CTRL + FL_Delete, FromMenu<RemoveCuePoint>, 0, 0, FL_NORMAL_LABEL, 0, 13, 0},
-    {"Sort active cue points by time", FL_CTRL + 't', FromMenu<SortCuePoints>, 0, 0, FL_NORMAL_LABEL, 0, 13, 0},
+Fl_Menu_Item CueMenuItems[] = {
+    {"Insert cue point", 0, Callback<InsertCuePoint>, 0, 0, FL_NORMAL_LABEL, 0, 13, 0},
+    {"Insert a copy of this cue point", 0, Callback<InsertCuePointCopy>, 0, 0, FL_NORMAL_LABEL, 0, 13, 0},
+    {"Remove cue point", 0, Callback<RemoveCuePoint>, 0, 0, FL_NORMAL_LABEL, 0, 13, 0},
+    {"Sort active cue points by time", 0, Callback<SortCuePoints>, 0, 0, FL_NORMAL_LABEL, 0, 13, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0},
 };
 
@@ -115,8 +106,7 @@ void RemoveCuePoint()
     const int count = RemoveCuePoints(removed, moved);
     if (count == 0) {
         SetStatus("Cue point %d is not shown: nothing removed", index + 1);
-        EndRefused();
-        return;
+        return;   // nothing changed; the message says why
     }
     char step[STEP_NAME_SIZE];
     if (count == 1) {
@@ -126,7 +116,7 @@ void RemoveCuePoint()
         snprintf(step, sizeof step, "remove %d cue points", count);
         SetStatus("Removed %d cue points", count);
     }
-    EndOperation(step, LandingAfterRemoval(index, moved), -1);
+    Done(step, LandingAfterRemoval(index, moved), -1);
 }
 
 void SortCuePoints()
@@ -136,33 +126,27 @@ void SortCuePoints()
     int moved[INDEX_COUNT];
     if (!SortCuePointsByTime(moved)) {
         SetStatus("The active cue points are in time order already: nothing changed");
-        EndRefused();
-        return;
+        return;   // nothing changed; the message says why
     }
     int count = 0;
     for (int i = 0; i < INDEX_COUNT; i++)
         count += moved[i] != i;
     SetStatus("Put the active cue points in time order: %d moved", count);
-    EndOperation("sort cue points by time", moved[index], -1);
+    Done("sort cue points by time", moved[index], -1);
+}
+
+// The menu button has no size: it only pops up over the table and takes its items' keys.
+Fl_Menu_Button *MakeCueMenu()
+{
+    CueMenu = new Fl_Menu_Button(0, 0, 0, 0);
+    CueMenu->type(Fl_Menu_Button::POPUP3);
+    CueMenu->box(FL_NO_BOX);
+    CueMenu->textsize(13);
+    CueMenu->menu(CueMenuItems);
+    return CueMenu;
 }
 
 void PopUpCueMenu()
 {
-    const Fl_Menu_Item *chosen = CueMenu->popup(Fl::event_x(), Fl::event_y());
-    if (chosen)
-        chosen->do_callback(CueTable);
-}
-
-// Insert, Ctrl+Insert, Ctrl+Delete and Ctrl+T in the cue window. The open entry keeps the keys
-// that a text field has (Ctrl+Insert copies its text there).
-bool CueListKey()
-{
-    if (CueEntryOpen())
-        return false;
-    for (const Fl_Menu_Item *item = CueMenu; item->label(); item++)
-        if (Fl::test_shortcut(item->shortcut())) {
-            item->do_callback(CueTable);
-            return true;
-        }
-    return false;
+    CueMenu->popup();
 }

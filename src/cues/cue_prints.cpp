@@ -9,7 +9,7 @@
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
+#include "state/position.h"
 
 namespace {
 

@@ -14,14 +14,14 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/edit_end.h"
 #include "cues/cue_block.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/bank.h"
-#include "faders/faders.h"
+#include "state/bank.h"
+#include "state/callback.h"
+#include "state/position.h"
 #include "files/text_out.h"
 
 Fl_Table *CueTable;
@@ -238,6 +238,7 @@ int CueGrid::handle(int event)
                           (hscrollbar->visible() && Fl::event_inside(hscrollbar));
     if (event == FL_PASTE) {
         PasteCueText(Fl::event_text(), Fl::event_length());
+        EndOperation(this);
         return 1;
     }
     if ((event == FL_PUSH && !on_child) || event == FL_DRAG || event == FL_RELEASE) {
@@ -248,8 +249,10 @@ int CueGrid::handle(int event)
             take_focus();
         const bool cell = context == CONTEXT_CELL;
         if ((cell || context == CONTEXT_COL_HEADER || event != FL_PUSH) &&
-            CueSelectionMouse(event, cell, cell ? row : -1, col))
+            CueSelectionMouse(event, cell, cell ? row : -1, col)) {
+            EndOperation(this);
             return 1;
+        }
     }
     if (event == FL_PUSH && !on_child) {
         int row, col;
@@ -273,7 +276,7 @@ int CueGrid::handle(int event)
         ResizeFlag resize;
         ShowHeadingTip(this, cursor2rowcol(row, col, resize) == CONTEXT_COL_HEADER ? col : -1);
     }
-    if (event == FL_KEYBOARD && (CueListKey() || CueBlockKey() || CueGridKey()))
+    if (event == FL_KEYBOARD && (LeaveCueSelection(), CueGridKey()))
         return 1;
     const int used = Fl_Table::handle(event);
     return event == FL_ENTER || event == FL_MOVE ? 1 : used;   // for the headings' tooltips
@@ -334,7 +337,7 @@ bool CueGridKey()
     case FL_Right:
     case FL_Tab:
         SetFrameColumn(StepFrameColumn(col, key == FL_Left || (key == FL_Tab && Fl::event_state(FL_SHIFT)) ? -1 : 1));
-        EditEnded(CueTable);
+        EndOperation(CueTable);
         return true;
     case FL_Up:
     case FL_Down:
@@ -414,10 +417,8 @@ void ClickCueCell(int row, int col)
     // A clicked row is on screen: the table does not scroll under the mouse (the second click
     // of a double click would land on another row).
     keep_scroll = true;
-    if (index != CurrentIndex())
-        GoToCuePoint(index);
-    else
-        EditEnded(CueTable);
+    SetCurrentIndex(index);
+    EndOperation(CueTable);
     keep_scroll = false;
 }
 
@@ -427,7 +428,7 @@ void ClickCueHeading(int col)
     if (slot < 0)
         return;
     PlotSlot = slot;
-    EditEnded(CueTable);
+    EndOperation(CueTable);
 }
 
 // Scrolls the current index's row into view.

@@ -26,8 +26,6 @@ void BuildCueRows(bool all);
 void SetCueColumns(Fl_Table *table);
 // The frame's keys with the table (or its entry) focused, and typing that starts the entry.
 bool CueGridKey();
-// Insert, Ctrl+Insert, Ctrl+Delete, Ctrl+T: the operations on whole cue points.
-bool CueListKey();
 void CueEntryDone(Fl_Widget *, void *);
 // Tab in the entry: stores, then frames the next column to the right (`back`: to the left).
 void TabFromCueEntry(bool back);
@@ -37,7 +35,3 @@ void PlaceCueEntry();
 void ShowCurrentRow();
 // Draws again the rows and the plot whose content changed since the last refresh.
 void RedrawChangedCues();
-// Makes cue point `index` (0-based) the faders window's current index, or `bank` its bank,
-// exactly as typing it into the index field or the bank spinner does.
-void GoToCuePoint(int index);
-void GoToBank(int bank);

@@ -3,24 +3,8 @@
 
 #include <cstdio>
 
-#include "faders/bank.h"
-#include "faders/faders.h"
-
-int NextActiveCue(int index)
-{
-    for (int i = index + 1; i < INDEX_COUNT; i++)
-        if (IsActiveCue(i))
-            return i;
-    return -1;
-}
-
-int PreviousActiveCue(int index)
-{
-    for (int i = index - 1; i >= 0; i--)
-        if (IsActiveCue(i))
-            return i;
-    return -1;
-}
+#include "state/bank.h"
+#include "state/position.h"
 
 bool IsOutOfOrder(int index)
 {

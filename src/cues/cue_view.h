@@ -1,10 +1,6 @@
 // What the cue table and the plot show, read from the mix state: shared by both and by the keys.
 #pragma once
 #include "state/cue_points.h"
-
-// The nearest active cue point after / before `index`, or -1.
-int NextActiveCue(int index);
-int PreviousActiveCue(int index);
 // An active cue point whose time is earlier than that of the active cue point above it.
 bool IsOutOfOrder(int index);
 // How many strips are automated at `index` (the "v" lines of its block).

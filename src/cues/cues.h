@@ -5,6 +5,7 @@
 class Fl_Check_Button;
 class Fl_Double_Window;
 class Fl_Input;
+class Fl_Menu_Button;
 class Fl_Output;
 class Fl_Table;
 class Fl_Widget;
@@ -61,7 +62,7 @@ void ClearCueAuto(int col);
 // Space on "Active": switches the current index's flag.
 void SwitchCueActive();
 
-// ---- whole cue points (cue_list.cpp): each one undo step, then the frame follows ----
+// ---- whole cue points (cue_point_ops.cpp): each one undo step, then the frame follows ----
 
 // Insert: a new active cue point after the framed one, its name cell framed.
 void InsertCuePoint();
@@ -71,17 +72,8 @@ void InsertCuePointCopy();
 void RemoveCuePoint();
 // Ctrl+T: the active cue points in time order.
 void SortCuePoints();
-// The menu of these operations, at the mouse.
+// The menu of these operations (a right click in the table), at the mouse. It carries their
+// keys as its shortcuts, given by the key table.
+extern Fl_Menu_Button *CueMenu;
+Fl_Menu_Button *MakeCueMenu();
 void PopUpCueMenu();
-
-// ---- keyboard travel (faders and cues windows) ----
-
-// The next / previous active cue point becomes the current index; false when there is none.
-bool NextCuePoint();
-bool PreviousCuePoint();
-// The next / previous bank (1..12); false at the ends.
-bool NextBank();
-bool PreviousBank();
-// Ctrl+L / Ctrl+Shift+L, Page Down / Up, Ctrl+Page Down / Up, seen before any widget: true
-// (and the key used) when the key belongs to the window that has the keyboard.
-bool CueKeys(int event, const Fl_Window *window);

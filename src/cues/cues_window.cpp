@@ -13,12 +13,12 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/edit_end.h"
 #include "cues/cue_block.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
-#include "faders/faders.h"
+#include "state/callback.h"
+#include "state/position.h"
 #include "state/status_message.h"
 
 Fl_Double_Window *CuesWindow;
@@ -40,20 +40,6 @@ const int LEAST_TABLE = 120, LEAST_PLOT = 170;
 
 Fl_Box *summary;
 int shown_index = -1, shown_rows = -1;
-
-// The switch changes no state: the refresh that follows every edit reads it.
-void ShowAllCuesChanged(Fl_Widget *button, void *)
-{
-    EditEnded(button);
-}
-
-// Escape closes no window; the window manager's close button hides it.
-void CloseCuesWindow(Fl_Widget *window, void *)
-{
-    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape)
-        return;
-    window->hide();
-}
 
 void UpdateSummary()
 {
@@ -114,12 +100,12 @@ Fl_Double_Window *make_window8()
 {
     CuesWindow = new Fl_Double_Window(WIDTH, HEIGHT, "Cues");
     CuesWindow->color(97);
-    CuesWindow->callback(CloseCuesWindow);
 
     ShowAllCues = new Fl_Check_Button(MARGIN, 8, 112, 22, "show all 512");
     ShowAllCues->labelsize(12);
     ShowAllCues->labelcolor(LABEL_COLOR);
-    ShowAllCues->callback(ShowAllCuesChanged);
+    // The switch changes no state: the refresh that ends every operation reads it.
+    ShowAllCues->callback(Callback<RefreshCues>);
 
     summary = new Fl_Box(MARGIN + 124, 8, SUMMARY_WIDTH, BAR_HEIGHT);
     summary->align(FL_ALIGN_LEFT | FL_ALIGN_INSIDE | FL_ALIGN_CLIP);
@@ -132,6 +118,7 @@ Fl_Double_Window *make_window8()
     CueMessage->visible_focus(0);
     AddStatusDisplay(ShowMessage);
 
+    MakeCueMenu();
     Fl_Tile *tile = new Fl_Tile(MARGIN, TABLE_TOP, TILE_WIDTH, TILE_HEIGHT);
     CueGrid *grid = new CueGrid(MARGIN, TABLE_TOP, TILE_WIDTH, TABLE_HEIGHT);
     grid->col_header(1);
@@ -144,7 +131,7 @@ Fl_Double_Window *make_window8()
     CueEntry->hide();
     CueEntry->textsize(12);
     CueEntry->when(FL_WHEN_ENTER_KEY_ALWAYS | FL_WHEN_RELEASE_ALWAYS);
-    CueEntry->callback(CueEntryDone);
+    CueEntry->callback(Callback<CueEntryDone>);
     grid->end();
     CueTable = grid;
 
@@ -158,7 +145,6 @@ Fl_Double_Window *make_window8()
     CuesWindow->resizable(tile);
     CuesWindow->size_range(640, TABLE_TOP + LEAST_TABLE + LEAST_PLOT + MARGIN);
 
-    FollowEdits(RefreshCues);
     RefreshCues();
     return CuesWindow;
 }

@@ -7,13 +7,13 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Slider.H>
 
-#include "app/callback.h"
-#include "app/control.h"
+#include "state/callback.h"
 #include "effects/effects_layout.h"
 #include "effects/effects_window.h"
 
 Fl_Double_Window *EffectsWindow;
 Fl_Output *NameInEffects;
+Fl_Button *EffectsMixButton;
 
 Fl_Round_Button *SelectRegularChannel;
 Fl_Round_Button *SelectGroupChannel;
@@ -139,14 +139,13 @@ static void MakeBlockToggle(BlockId id)
                                      Callback<EffectControlChanged>, BlockData(id));
 }
 
+// Its callback and shortcut come from the app, as for the other Mix buttons.
 static void MakeMixButton()
 {
-    Fl_Button *mix = new Fl_Button(271, 58, 80, 24, "Mix");
-    mix->shortcut(FL_CTRL + 'm');
-    mix->box(FL_ROUND_UP_BOX);
-    mix->down_box(FL_ROUND_UP_BOX);
-    mix->labelsize(12);
-    mix->callback(Callback<Mix>);
+    EffectsMixButton = new Fl_Button(271, 58, 80, 24, "Mix");
+    EffectsMixButton->box(FL_ROUND_UP_BOX);
+    EffectsMixButton->down_box(FL_ROUND_UP_BOX);
+    EffectsMixButton->labelsize(12);
 }
 
 static void MakeNameField()

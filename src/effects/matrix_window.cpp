@@ -7,7 +7,7 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Output.H>
 
-#include "app/callback.h"
+#include "state/callback.h"
 #include "effects/matrix.h"
 #include "effects/matrix_layout.h"
 

@@ -4,7 +4,7 @@
 #include <FL/Fl_Double_Window.H>
 #include <FL/Fl_Value_Slider.H>
 
-#include "app/callback.h"
+#include "state/callback.h"
 #include "effects/effects_layout.h"
 #include "effects/effects_window.h"
 #include "state/mix_state.h"

@@ -14,6 +14,7 @@
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
 #include "state/mix_state.h"
+#include "state/position.h"
 #include "state/typed_number.h"
 
 namespace {
@@ -110,22 +111,6 @@ void StoreStrip(Fl_Value_Input **const (&column)[STRIP_COUNT], int strip, bool (
 
 } // namespace
 
-int CurrentIndex()
-{
-    if (!TimeIndex)
-        return 0;
-    const int index = int(TimeIndex->value() - 1);
-    return IsIndex(index) ? index : (index < 0 ? 0 : INDEX_COUNT - 1);
-}
-
-int CurrentBank()
-{
-    if (!Bank)
-        return 1;
-    const int bank = int(Bank->value());
-    return bank < 1 ? 1 : (bank > BANK_COUNT ? BANK_COUNT : bank);
-}
-
 // ---- widgets to state ----
 
 void VolumeToArray() { StoreColumn(VolumeStrip, Volume, CurrentIndex()); }
@@ -203,9 +188,28 @@ void UpdateNames()
     UpdateVCA();
 }
 
-// The callback of the time index and bank spinners: the window shows the new position.
+// The callback of the time index and bank spinners: both become the current position (their
+// values truncated toward zero), and the window shows it.
+void TakePosition()
+{
+    SetCurrentIndex(int(TimeIndex->value() - 1));
+    SetCurrentBank(int(Bank->value()));
+    StageVolDivavUpdate();
+}
+
+// After an operation that moved the current position elsewhere (the cue window, an undo), the
+// window shows the new one.
+void ShowPosition()
+{
+    if (int(TimeIndex->value() - 1) != CurrentIndex() || int(Bank->value()) != CurrentBank())
+        StageVolDivavUpdate();
+}
+
+// The window shows the current position: the spinners, then every strip and field.
 void StageVolDivavUpdate()
 {
+    TimeIndex->value(CurrentIndex() + 1);
+    Bank->value(CurrentBank());
     UpdateIndexActive();
     UpdateChannelActive();
     UpdateTime();

@@ -1,5 +1,7 @@
 // The faders window: one time index and one bank of thirteen strips.
 #pragma once
+#include "state/position.h"
+
 class Fl_Double_Window;
 class Fl_Spinner;
 
@@ -9,9 +11,10 @@ extern Fl_Spinner *Bank;
 
 Fl_Double_Window *make_window2();
 
-// The current time index (0..511) and bank (1..12), from the spinners.
-int CurrentIndex();
-int CurrentBank();
+// The spinners of the current time index and bank (state/position.h holds the position).
+void TakePosition();
+// Shows the current position when the spinners show another one.
+void ShowPosition();
 
 // State to widgets.
 void UpdateVolumes();
@@ -46,7 +49,18 @@ void IndexActiveToArray();
 void CueNameToArray();
 void StoreMixName();
 
-// The "Edit Index" menu: insert, remove or propagate the current index, then refresh.
+// The "Edit Index" menu: insert, remove or propagate the current index.
 void InsertIndex();
 void RemoveIndex();
 void Propagate();
+
+// Travel: cue point `index` (0-based) or `bank` becomes the current one and the window shows
+// it, as typing it into the spinner does. Out-of-range values and the current one do nothing.
+void GoToCuePoint(int index);
+void GoToBank(int bank);
+// The next / previous active cue point becomes the current index; false when there is none.
+bool NextCuePoint();
+bool PreviousCuePoint();
+// The next / previous bank (1..12); false at the ends.
+bool NextBank();
+bool PreviousBank();

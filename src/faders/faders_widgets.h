@@ -2,7 +2,7 @@
 // Every widget has its own global; the arrays reach a column of them by strip (element k is
 // strip k + 1).
 #pragma once
-#include "faders/bank.h"
+#include "state/bank.h"
 
 class Fl_Button;
 class Fl_Input;

@@ -10,8 +10,7 @@
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Value_Output.H>
 
-#include "app/callback.h"
-#include "app/control.h"
+#include "state/callback.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
 #include "prefs/prefs.h"
@@ -269,7 +268,7 @@ Fl_Spinner *MakePositionSpinner(int x, int y, int w, int h, const char *label, i
     s->value(1);
     s->textsize(12);
     s->when(FL_WHEN_CHANGED);
-    s->callback(Callback<StageVolDivavUpdate>);
+    s->callback(Callback<TakePosition>);
     return s;
 }
 
@@ -298,9 +297,7 @@ void BuildIndexControls()
     MixButton3 = new Fl_Button(489, 25, 100, 28, "Mix");
     MixButton3->box(FL_ROUND_UP_BOX);
     MixButton3->down_box(FL_ROUND_UP_BOX);
-    MixButton3->shortcut(FL_CTRL + 'm');
-    MixButton3->labelsize(12);
-    MixButton3->callback(Callback<Mix>);
+    MixButton3->labelsize(12);   // the app gives it its callback and shortcut
 
     TimeIndex = MakePositionSpinner(26, 80, 50, 24, "time index", INDEX_COUNT);
 

@@ -4,9 +4,9 @@
 #include <FL/Fl_File_Chooser.H>
 #include <FL/Fl_Input.H>
 
-#include "app/callback.h"
+#include "state/callback.h"
 #include "effects/matrix.h"
-#include "faders/bank.h"
+#include "state/bank.h"
 #include "faders/faders.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"

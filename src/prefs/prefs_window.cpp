@@ -9,8 +9,7 @@
 #include <FL/Fl_Spinner.H>
 #include <FL/Fl_Value_Input.H>
 
-#include "app/callback.h"
-#include "app/control.h"
+#include "state/callback.h"
 #include "prefs/prefs.h"
 #include "state/mix_state.h"
 
@@ -66,7 +65,7 @@ const PrefsControl prefs_controls[] = {
     {VALUE, Create<Fl_Value_Input, &Xout_Msec>, 374, 87, 40, 20, 0, ANY, 1, 0, 0, Callback<XoutToArray>},
     {VALUE, Create<Fl_Value_Input, &head>, 283, 118, 47, 20, "Head", ANY, 0.001, 0, 0, Callback<HeadTailToArray>},
     {VALUE, Create<Fl_Value_Input, &tail>, 283, 149, 47, 20, "Tail", ANY, 0.001, 0, 0, Callback<HeadTailToArray>},
-    {MIX, Create<Fl_Button, &MixButton>, 16, 316, 100, 28, "Mix", 0, 0, 0, 0, Callback<Mix>},
+    {MIX, Create<Fl_Button, &MixButton>, 16, 316, 100, 28, "Mix", 0, 0, 0, 0, nullptr},
     {TEXT, Create<Fl_Input, &PathDisplay>, 17, 140, 193, 18, "Path to Tolvex", 0, 0, 0, 0, Callback<StorePath>},
     {ROUND, Create<Fl_Round_Button, &outbits16button>, 280, 195, 70, 15, "16 bit output", 0, 0, 0, 7, Callback<Outbits16ToArray>},
     {ROUND, Create<Fl_Round_Button, &outbits24button>, 280, 217, 70, 15, "24 bit output", 0, 0, 1, 0, Callback<Outbits24ToArray>},
@@ -95,7 +94,8 @@ void SetNumber(Number *number, const PrefsControl &row)
 void BuildPrefsControl(const PrefsControl &row)
 {
     Fl_Widget *widget = row.create(row.x, row.y, row.w, row.h, row.label);
-    widget->callback(row.callback);
+    if (row.callback)   // the app gives the Mix button its callback and shortcut
+        widget->callback(row.callback);
     if (row.colour)
         widget->color(row.colour);
     // The "*" buttons keep the toolkit's label; "Mix" its label colour.
@@ -125,13 +125,10 @@ void BuildPrefsControl(const PrefsControl &row)
         input->maximum_size(PATH_SIZE - 1);
         break;
     }
-    case MIX: {
-        Fl_Button *button = static_cast<Fl_Button *>(widget);
-        button->box(FL_ROUND_UP_BOX);
-        button->down_box(FL_ROUND_UP_BOX);
-        button->shortcut(FL_CTRL + 'm');
+    case MIX:
+        widget->box(FL_ROUND_UP_BOX);
+        static_cast<Fl_Button *>(widget)->down_box(FL_ROUND_UP_BOX);
         break;
-    }
     case BROWSE:
         break;
     }

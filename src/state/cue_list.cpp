@@ -6,11 +6,9 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
+#include "state/cue_points.h"
 
-// Until the cue point facts have a home in the state.
-bool IsActiveCue(int index) { return IndexActiveArray[index] == 1; }
-double CueSeconds(int index) { return IndexMin[index] * 60.0 + IndexSec[index] + IndexMsec[index] / 1000.0; }
+namespace {
 
 const int EMPTY = -1;   // a source that stands for an empty cue point
 const int LAST = INDEX_COUNT - 1;

@@ -1,4 +1,5 @@
-// What a cue point and a strip's cell at it mean to the mix, read from the state. GUI-free.
+// The cue points as the cue window and the keyboard travel see them, read from the mix state.
+// GUI-free.
 #pragma once
 #include "state/mix_state.h"
 
@@ -12,3 +13,7 @@ inline double CueSeconds(int index)
 {
     return IndexMin[index] * 60.0 + IndexSec[index] + IndexMsec[index] / 1000.0;
 }
+
+// The nearest active cue point after / before `index`, or -1.
+int NextActiveCue(int index);
+int PreviousActiveCue(int index);

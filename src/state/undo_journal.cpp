@@ -38,6 +38,8 @@ size_t step_limit = JOURNAL_STEPS;
 size_t byte_limit = JOURNAL_BYTES;
 const void *open_run;                // the run whose step is the newest and may still grow
 std::vector<bool> changed_now;       // per table: changed in the last record
+char next_step_name[sizeof(Step::operation)];
+const void *next_step_run;           // the run the named step belongs to, or nullptr
 
 Byte *Live(int table) { return static_cast<Byte *>(JournalTables[table].address); }
 Byte *Shadowed(int table) { return shadow.data() + table_start[size_t(table)]; }
@@ -283,8 +285,27 @@ void JournalStart()
     open_run = nullptr;
 }
 
+void JournalNameNextStep(const char *operation)
+{
+    JournalNameNextRun(nullptr, operation);
+}
+
+void JournalNameNextRun(const void *run, const char *operation)
+{
+    snprintf(next_step_name, sizeof next_step_name, "%s", operation);
+    next_step_run = run;
+}
+
 bool JournalRecord(const void *run, const char *operation)
 {
+    char named[sizeof next_step_name];
+    memcpy(named, next_step_name, sizeof named);
+    next_step_name[0] = 0;
+    if (named[0]) {
+        operation = named;
+        run = next_step_run;
+    }
+    next_step_run = nullptr;
     EnsureShadow();
     std::vector<Change> found;
     for (int t = 0; t < JOURNAL_TABLE_COUNT; t++)

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "faders/bank.h"
+#include "state/bank.h"
 #include "files/project_files.h"
 #include "long_session.h"
 #include "state/index_edit.h"

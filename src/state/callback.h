@@ -1,19 +1,25 @@
 // Widget, menu and chooser callbacks made from operations. Each runs the operation and then
-// ends at EditEnded, so no operation has to remember it; every callback of the windows is
-// registered through one of these.
+// ends at the end point of every operation, so no operation has to remember it; every callback
+// of the windows is registered through one of these. GUI-free: the toolkit's types are only
+// named, and the app installs what the end point does (app/edit_end.cpp), as it installs the
+// status display.
 #pragma once
 #include <cstdint>
 
-#include "app/edit_end.h"
 class Fl_File_Chooser;
 class Fl_Widget;
+
+// `source` is the widget whose callback ran (for a menu item, its menu button), or nullptr.
+// Does nothing until the app installs the end point.
+void EndOperation(Fl_Widget *source);
+void SetOperationEnd(void (*end)(Fl_Widget *source));
 
 // Operations that take no arguments.
 template <void (*Operation)()>
 void Callback(Fl_Widget *widget, void *)
 {
     Operation();
-    EditEnded(widget);
+    EndOperation(widget);
 }
 
 // The same for operations that report success; the result only matters to other callers.
@@ -21,7 +27,7 @@ template <bool (*Operation)()>
 void Callback(Fl_Widget *widget, void *)
 {
     Operation();
-    EditEnded(widget);
+    EndOperation(widget);
 }
 
 // Operations of one of a row of widgets, whose number travels as the widget's user data.
@@ -29,7 +35,7 @@ template <void (*Operation)(int)>
 void Callback(Fl_Widget *widget, void *number)
 {
     Operation(int(intptr_t(number)));
-    EditEnded(widget);
+    EndOperation(widget);
 }
 
 inline void *NumberData(int number)
@@ -42,7 +48,7 @@ template <void (*Operation)(Fl_Widget *, void *)>
 void Callback(Fl_Widget *widget, void *data)
 {
     Operation(widget, data);
-    EditEnded(widget);
+    EndOperation(widget);
 }
 
 // The file chooser's callbacks; the chooser is no widget of a window.
@@ -50,5 +56,5 @@ template <void (*Operation)(Fl_File_Chooser *, void *)>
 void Callback(Fl_File_Chooser *chooser, void *data)
 {
     Operation(chooser, data);
-    EditEnded(nullptr);
+    EndOperation(nullptr);
 }
