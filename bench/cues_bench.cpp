@@ -4,6 +4,7 @@
 // the whole work of one edit.
 #include <FL/Fl.H>
 #include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Menu_Button.H>
 #include <FL/Fl_Spinner.H>
 #include <FL/x.H>
 #include <benchmark/benchmark.h>
@@ -177,20 +178,23 @@ BENCHMARK(BM_CuesLevelsInForceAfterEdit)->Unit(benchmark::kMicrosecond);
 // The operations on whole cue points, with all 512 active, at cue point 256: every iteration
 // is one operation (undo step and refresh included), removing and inserting by turns so that
 // an insert always finds cue point 512 free.
+// As its key or menu item runs it: the operation, then the end point.
+template <void (*Operation)()>
+void Run() { Callback<Operation>(CueMenu, nullptr); }
 void RemoveOrInsert(int n)
 {
-    n % 2 ? InsertCuePoint() : RemoveCuePoint();
+    n % 2 ? Run<InsertCuePoint>() : Run<RemoveCuePoint>();
 }
 void RemoveOrCopy(int n)
 {
-    n % 2 ? InsertCuePointCopy() : RemoveCuePoint();
+    n % 2 ? Run<InsertCuePointCopy>() : Run<RemoveCuePoint>();
 }
 // One cue point moved before all the others, then the sort puts it back.
 void SortOneMoved(int n)
 {
     const int index = (n * 37) % INDEX_COUNT;
     IndexSec[index] = -1.0f;
-    SortCuePoints();
+    Run<SortCuePoints>();
     for (int i = 0; i < INDEX_COUNT; i++)
         IndexSec[i] = i * 0.5f;
 }

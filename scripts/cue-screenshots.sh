@@ -59,7 +59,7 @@ kill "$vpid"
 song=$(mktemp -d)
 write_song "$song"
 open_cues "$song"
-xdotool mousemove --window "$cues" $((8 + 2 + 336 + 50)) $((36 + 2 + 36 + 14 * 25 + 12)) click 1
+xdotool mousemove --window "$cues" $((8 + 2 + 336 + 50)) $((36 + 2 + 36 + 14 * 20 + 10)) click 1
 shot cue-list-before.png
 xdotool key Insert
 xdotool type --delay 30 "Fill"

@@ -1,6 +1,6 @@
 // Editing the cells of the cue table: the entry opened over the framed cell, the rule of each
 // editable column for showing and storing a typed value, and the switches ("Active" on Space,
-// "auto" off on Delete). A stored edit clears the status line and ends the operation, so it is
+// "auto" off on Delete). A stored edit clears the status line and ends at the end point, so it is
 // one undo step; a refused value leaves the stored one on show and says why in the status line.
 #include <FL/Fl.H>
 #include <FL/Fl_Input.H>

@@ -33,7 +33,7 @@ const Fl_Color LABEL_COLOR = 175;   // pale yellow on the window colour, as in t
 // The table's fixed columns and thirteen strips fit without scrolling sideways, and the window
 // fits a 1366 x 768 screen with its frame.
 const int WIDTH = 1252, HEIGHT = 700, MARGIN = 8, BAR_HEIGHT = 22, SUMMARY_WIDTH = 470;
-const int TABLE_TOP = 36, TABLE_HEIGHT = 430;
+const int TABLE_TOP = 36, TABLE_HEIGHT = 430, ROW_HEIGHT = 20;
 const int TILE_HEIGHT = HEIGHT - TABLE_TOP - MARGIN, TILE_WIDTH = WIDTH - 2 * MARGIN;
 // The border between table and plot stays where both keep a useful height.
 const int LEAST_TABLE = 120, LEAST_PLOT = 170;
@@ -69,8 +69,10 @@ void ShowMessage(const char *text)
 void RefreshCues()
 {
     BuildCueRows(ShowAllCues->value() != 0);
-    if (CueTable->rows() != CueRowCount())
+    if (CueTable->rows() != CueRowCount()) {
         CueTable->rows(CueRowCount());
+        CueTable->row_height_all(ROW_HEIGHT);   // new rows would take the toolkit's 25
+    }
     SetCueColumns(CueTable);
     KeepCueSelection();
     ReadShownLevels();
@@ -123,7 +125,7 @@ Fl_Double_Window *make_window8()
     CueGrid *grid = new CueGrid(MARGIN, TABLE_TOP, TILE_WIDTH, TABLE_HEIGHT);
     grid->col_header(1);
     grid->col_header_height(36);
-    grid->row_height_all(20);
+    grid->row_height_all(ROW_HEIGHT);
     grid->col_resize(0);
     grid->row_resize(0);
     grid->color(FL_WHITE);

@@ -24,8 +24,8 @@ cues=$(recall_and_show_cues "$control") || exit 1
 wait_for has_focus "$cues" || fail "the cue window did not get the keyboard"
 
 # Click cue 15's name cell: the table is at (8, 36), cells 2 px in below a 36 px heading, rows
-# of 25 px; the name column starts 336 px into the row.
-xdotool mousemove --window "$cues" $((8 + 2 + 336 + 50)) $((36 + 2 + 36 + 14 * 25 + 12)) click 1
+# of 20 px; the name column starts 336 px into the row.
+xdotool mousemove --window "$cues" $((8 + 2 + 336 + 50)) $((36 + 2 + 36 + 14 * 20 + 10)) click 1
 # Insert after it and name the new cue point; back on it, put it at 2:50 (min/meas is three
 # columns left, Tab stores and goes on to sec/beat).
 xdotool key Insert

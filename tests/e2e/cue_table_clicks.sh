@@ -1,9 +1,8 @@
 # Clicks on the cue window's table, for sessions and screenshots.
-# The table is at (8, 36); its cells start 2 px in, below a 36 px heading, rows of 25 px (the
-# toolkit's default height for rows added after the table is built); the fixed columns take
-# 486 px and each strip 56 px. Rows and strip columns count from 0.
+# The table is at (8, 36); its cells start 2 px in, below a 36 px heading, rows of 20 px; the
+# fixed columns take 486 px and each strip 56 px. Rows and strip columns count from 0.
 cell_x() { echo $((8 + 2 + 486 + 56 * $1 + 28)); }
-cell_y() { echo $((36 + 2 + 36 + 25 * $1 + 12)); }
+cell_y() { echo $((36 + 2 + 36 + 20 * $1 + 10)); }
 
 # click_cell <window> <row> <strip column> [modifier]: a click, with Ctrl or Shift held.
 click_cell() {
