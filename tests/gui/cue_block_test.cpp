@@ -96,6 +96,16 @@ TEST(CueBlock, CtrlSelectionsTakeARelativeEditAsOneStep)
     EXPECT_EQ(ChanActive[Cell(1, 1)], 0);
     EXPECT_EQ(Undone(), "Undo: -2.0 dB on 4 cells");
     EXPECT_EQ(JournaledState(), before);
+    // Another bank, or other rows shown, leaves the selection.
+    SelectAllCues();
+    Key(FL_Page_Down, FL_CTRL);
+    CueSelectionText(text, sizeof text);
+    EXPECT_STREQ(text, "");
+    Key(FL_Page_Up, FL_CTRL);
+    SelectAllCues();
+    IndexActiveArray[7] = 0;
+    RefreshCues();
+    EXPECT_FALSE(CueSelectionShown());
 }
 
 TEST(CueBlock, ARunOfNudgesIsOneStepNamedByItsSum)
