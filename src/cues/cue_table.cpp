@@ -1,8 +1,9 @@
 // The cue table: one row per cue point (the active ones, or all 512), the fixed columns of the
 // cue point, then one column per strip of the faders window's bank with the volume where the
-// strip is automated. The row of the faders window's current index is highlighted and the
-// frame drawn on its framed cell; clicking a cell frames it, typing, Return or a double click
-// edits it (cue_entry.cpp), a right click offers the operations on whole cue points.
+// strip is automated, or dimmed the level it carries on from before. The row of the faders
+// window's current index is highlighted and the frame drawn on its framed cell; clicking a cell
+// frames it, typing, Return or a double click edits it (cue_entry.cpp), a right click offers the
+// operations on whole cue points, drags and clicks with Shift or Ctrl select (cue_block.cpp).
 #include <FL/Fl.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Scrollbar.H>
