@@ -2,6 +2,7 @@
 // range and of the table, the clipboard text, and undo of each operation.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -99,6 +100,12 @@ TEST(BlockEdit, LevelInForceFollowsTimeAndOnlyActiveCuePoints)
         ASSERT_EQ(has[i], LevelInForce(1, i, &one)) << i;
         EXPECT_EQ(levels[i], has[i] ? one : 0) << i;
     }
+    // A time that is no number (a recalled "nan") sorts last instead of breaking the order.
+    IndexSec[0] = NAN;
+    ASSERT_EQ(ActiveCuesInTime(order), 5);
+    EXPECT_EQ(order[4], 0);
+    EXPECT_EQ(order[0], 3);
+    EXPECT_FALSE(LevelInForce(1, 3, &level));
 }
 
 TEST(BlockEdit, ShiftMovesAutomatedCellsOnlyAndHoldsTheRange)
