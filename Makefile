@@ -2,6 +2,8 @@
 # `make install` installs it under $(PREFIX); `make package` builds a Debian package in build/.
 BUILD := build
 PREFIX ?= /usr/local
+# A build folder is configured once; later builds reuse it.
+CONFIGURE = [ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) >/dev/null
 
 .PHONY: run test build deps test-deps install package package-deps clean
 
@@ -12,13 +14,16 @@ test: test-deps
 	@bash scripts/test.sh
 
 build: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) >/dev/null
+	@$(CONFIGURE)
 	@cmake --build $(BUILD) -j2
 
 install: build
 	@cmake --install $(BUILD) --prefix "$(PREFIX)"
 
-package: package-deps build
+# Builds only what the package holds, not the tests.
+package: package-deps
+	@$(CONFIGURE)
+	@cmake --build $(BUILD) -j2 --target package_contents
 	@bash scripts/package.sh $(BUILD)
 
 deps:

@@ -1,7 +1,7 @@
 # Installation and the Debian package: the program, the launcher that opens it in a project
 # folder, the stand-in engine (out of the search path, where it would hide a real engine), the
-# desktop entry, the icons, the manual page and the AppStream metadata.
-# `cmake --install` installs them; `cpack -G DEB` packs the same tree under /usr.
+# desktop entry, the icons, the manual page, the AppStream metadata, the changelog and the
+# copyright file. `cmake --install` installs them; `cpack -G DEB` packs the same tree under /usr.
 include(GNUInstallDirs)
 
 # The version is read from the program's own version line, so package and program agree.
@@ -14,9 +14,36 @@ endif()
 
 set(VELTRANE_APP_ID org.veltrane.veltrane)
 set(packaging ${CMAKE_SOURCE_DIR}/packaging)
-configure_file(${packaging}/veltrane.1.in ${CMAKE_BINARY_DIR}/packaging/veltrane.1 @ONLY)
+set(built ${CMAKE_BINARY_DIR}/packaging)
+configure_file(${packaging}/veltrane.1.in ${built}/veltrane.1 @ONLY)
 configure_file(${packaging}/${VELTRANE_APP_ID}.metainfo.xml.in
-               ${CMAKE_BINARY_DIR}/packaging/${VELTRANE_APP_ID}.metainfo.xml @ONLY)
+               ${built}/${VELTRANE_APP_ID}.metainfo.xml @ONLY)
+
+# The changelog's newest entry is the program's version.
+file(STRINGS ${packaging}/changelog changelog_top LIMIT_COUNT 1)
+if(NOT changelog_top MATCHES "^veltrane \\(${VELTRANE_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog does not start with version ${VELTRANE_VERSION}")
+endif()
+
+# Manual pages and the changelog are installed compressed, as Debian keeps them: gzip -9n
+# (no name or time stamp inside, so the same page gives the same bytes).
+set(compressed)
+foreach(page ${built}/veltrane.1 ${packaging}/veltrane-open.1 ${packaging}/changelog)
+  get_filename_component(name ${page} NAME)
+  add_custom_command(OUTPUT ${built}/${name}.gz
+                     COMMAND gzip -9n -c ${page} > ${built}/${name}.gz
+                     DEPENDS ${page} VERBATIM)
+  list(APPEND compressed ${built}/${name}.gz)
+endforeach()
+add_custom_target(compressed_pages ALL DEPENDS ${compressed})
+# What the package holds, and nothing else (`make package` builds no test).
+add_custom_target(package_contents)
+add_dependencies(package_contents veltrane compressed_pages)
+if(TARGET tolvex)
+  add_dependencies(package_contents tolvex)
+endif()
+# CPack installs what is built; installing does not build every target first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 install(TARGETS veltrane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(PROGRAMS ${packaging}/veltrane-open DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -33,22 +60,24 @@ foreach(size 48 128)
           DESTINATION ${icons}/${size}x${size}/apps RENAME veltrane.png)
 endforeach()
 # `man veltrane-open` shows the same page.
-install(FILES ${CMAKE_BINARY_DIR}/packaging/veltrane.1 ${packaging}/veltrane-open.1
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${built}/veltrane.1.gz ${built}/veltrane-open.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${built}/changelog.gz ${packaging}/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/veltrane)
 
 # The Debian package. Its dependencies are worked out from the installed binaries.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME veltrane)
 set(CPACK_PACKAGE_VERSION ${VELTRANE_VERSION})
-set(CPACK_PACKAGE_CONTACT "The Veltrane developers")
+set(CPACK_PACKAGE_CONTACT "The Veltrane developers <dev@veltrane.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the mixing automation of a multitrack recording")
+# Lines of the long description stay within 79 characters.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Veltrane edits the fader, effects and routing automation of a multitrack mix and\n\
-stores it as three text files in the project folder, which a separate engine\n\
-renders. It never touches audio. The package holds the editor, a launcher that\n\
-opens it in a project folder, and a stand-in engine.")
+    "Veltrane edits the fader, effects and routing automation of a multitrack\n\
+mix and stores it as three text files in the project folder, which a\n\
+separate engine renders. It never touches audio. The package holds the\n\
+editor, a launcher that opens it in a project folder, and a stand-in engine.")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -9,8 +9,8 @@ run_packages="cmake make g++ libfltk1.3-dev fluid"
 # binaries to give it with file.
 package_packages="$run_packages dpkg-dev file"
 # The installation tests validate the desktop entry, the AppStream file and the manual page,
-# and check the package; setpriv (util-linux) drops to an unprivileged user.
-test_packages="$package_packages desktop-file-utils appstream man-db libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev locales cppcheck valgrind"
+# and check the package (lintian); setpriv (util-linux) drops to an unprivileged user.
+test_packages="$package_packages desktop-file-utils appstream man-db lintian libgtest-dev libbenchmark-dev xvfb xauth xdotool clang libclang-rt-14-dev locales cppcheck valgrind"
 case "${1:-run}" in
     run) wanted=$run_packages ;;
     package) wanted=$package_packages ;;

@@ -42,3 +42,9 @@ bool StoreTrackNames();
 bool SaveAll();
 void RecallAll();
 void Mix();
+
+// "Revert All": the mix exactly as the three files hold it (the start-up state, then Recall
+// All). Refused, with the mix unchanged, when faders.txt is missing or a file cannot be
+// read whole. KeepStartUpState takes the state it starts from, once at start-up.
+void RevertAll();
+void KeepStartUpState();

@@ -36,6 +36,7 @@ Fl_Menu_Item menu_Recall[] = {
     {"Recall Track Names", 0, Callback<ReadTracksFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Recall Preferences", 0, Callback<ReadPreferencesFile>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {"Recall All", 0, Callback<RecallAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
+    {"Revert All", 0, Callback<RevertAll>, 0, 0, FL_NORMAL_LABEL, 0, 14, 0},
     {0, 0, 0, 0, 0, 0, 0, 0, 0},
 };
 

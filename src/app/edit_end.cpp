@@ -106,6 +106,10 @@ void RefreshFollowers()
         followers[i]();
 }
 
+} // namespace
+
+namespace {
+
 void EndStep(const void *run, const char *operation)
 {
     if (JournalRecord(run, operation))
@@ -123,6 +127,8 @@ void EditEnded(Fl_Widget *source)
     NameStep(source, run, operation);
     EndStep(run, operation);
 }
+
+void EditEndedAs(const char *operation) { EndStep(nullptr, operation); }
 
 void HistoryMoved()
 {

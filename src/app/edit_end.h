@@ -8,6 +8,8 @@ class Fl_Widget;
 // Records what the operation changed as one undo step, lets every window show again the
 // tables that changed, then runs the followers.
 void EditEnded(Fl_Widget *source);
+// The same for an operation that names its own step ("insert cue point 16").
+void EditEndedAs(const char *operation);
 
 // `refresh` runs after every operation (and after every undo and redo), in the order of
 // registration; it reads the state and shows what changed.

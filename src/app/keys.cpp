@@ -18,6 +18,7 @@
 #include "app/undo.h"
 #include "cues/cue_block.h"
 #include "cues/cues.h"
+#include "effects/chain_clipboard.h"
 #include "effects/effects_window.h"
 #include "effects/matrix.h"
 #include "faders/faders.h"
@@ -88,6 +89,7 @@ constexpr KeyRow LeftOver(int key, unsigned windows, bool (*operation)())
 const KeyRow KeyTable[] = {
     OnWidget(FL_CTRL + 'm', MIX_WINDOWS, Callback<Mix>),
     OnWidget(FL_CTRL + 's', IN_CONTROL, Callback<SaveAll>),
+    OnWidget(FL_CTRL + 'o', IN_CONTROL, Callback<RevertAll>),
     OnWidget(FL_CTRL + 'q', IN_CONTROL, Callback<ProgramExit>),
     OnWidget(FL_CTRL + 'f', IN_CONTROL, Callback<ShowFaders>),
     OnWidget(FL_CTRL + 'e', IN_CONTROL, Callback<ShowEffects>),
@@ -130,6 +132,9 @@ const KeyRow KeyTable[] = {
     Before(FL_CTRL + 'x', IN_CUES, OnCueTable<CopyCues<true>>),
     Before(FL_CTRL + 'v', IN_CUES, OnCueTable<PasteCueClipboard>),
     Before(FL_CTRL + 'a', IN_CUES, OnCueTable<SelectAllCues>),
+    Before(FL_CTRL + 'c', IN_EFFECTS, CopyEffectChain),
+    Before(FL_CTRL + 'v', IN_EFFECTS, PasteEffectChain),
+    Before(FL_CTRL + FL_SHIFT + 'v', IN_EFFECTS, PasteEffectBlocks),
     LeftOver(FL_Escape, IN_EVERY_WINDOW, KeepWindowOpen),
 };
 const int KEY_COUNT = sizeof KeyTable / sizeof KeyTable[0];

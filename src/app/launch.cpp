@@ -61,6 +61,11 @@ EngineRun RunEngine(const char *program, bool search_path)
     return {ENGINE_EXITED, WEXITSTATUS(status)};
 }
 
+bool EngineNotFound(const EngineRun &run)
+{
+    return run.outcome == ENGINE_NOT_STARTED && run.code == ENOENT;
+}
+
 void DescribeEngineRun(const EngineRun &run, const char *program, bool search_path, char *message, int size)
 {
     switch (run.outcome) {
@@ -74,9 +79,9 @@ void DescribeEngineRun(const EngineRun &run, const char *program, bool search_pa
         snprintf(message, size, "Mix failed: tolvex ended by signal %d (%s)", run.code, strsignal(run.code));
         return;
     case ENGINE_NOT_STARTED:
-        if (run.code == ENOENT && search_path)
+        if (EngineNotFound(run) && search_path)
             snprintf(message, size, "Mix failed: tolvex not found on the search path");
-        else if (run.code == ENOENT)
+        else if (EngineNotFound(run))
             snprintf(message, size, "Mix failed: tolvex not found at %s", program);
         else
             snprintf(message, size, "Mix failed: cannot start %s: %s", program, strerror(run.code));

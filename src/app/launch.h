@@ -21,5 +21,8 @@ void EngineProgram(const char *directory, char *program, int size);
 // directory is empty); otherwise it is the program file itself.
 EngineRun RunEngine(const char *program, bool search_path);
 
+// No engine at the path given, or none on the search path.
+bool EngineNotFound(const EngineRun &run);
+
 // The status-line message for a run: "Mix Complete" or why the mix failed.
 void DescribeEngineRun(const EngineRun &run, const char *program, bool search_path, char *message, int size);

@@ -21,6 +21,7 @@
 void StartUp()
 {
     SetOperationEnd(EditEnded);
+    SetNamedOperationEnd(EditEndedAs);
     SetStatus("%s", VersionLine);
     ClearInternalArrays();
     make_window1();
@@ -39,6 +40,7 @@ void StartUp()
     for (Fl_Button *mix : mix_buttons)
         mix->callback(Callback<Mix>);
     UpdateGUI();
+    KeepStartUpState();
     JournalStart();
     InstallKeys();
     InstallSliderEntry();

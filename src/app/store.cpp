@@ -1,5 +1,6 @@
 // Store All, Recall All and Mix: the three project files together, and the engine run.
 #include <FL/Fl.H>
+#include <FL/Fl_Input.H>
 
 #include <cstring>
 
@@ -8,6 +9,7 @@
 #include "state/status_message.h"
 #include "faders/faders.h"
 #include "files/project_files.h"
+#include "prefs/prefs.h"
 #include "state/mix_state.h"
 
 // Storing tracks.txt names the unnamed channels up to the last one "----" and mutes them:
@@ -73,4 +75,9 @@ void Mix()
     char message[STATUS_SIZE];
     DescribeEngineRun(run, program, search_path, message, sizeof message);
     SetStatus("%s", message);
+    // The status line has no room to say where the engine is set: the field says it.
+    if (EngineNotFound(run)) {
+        ShowPrefs();
+        PathDisplay->take_focus();
+    }
 }

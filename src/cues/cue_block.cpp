@@ -57,16 +57,17 @@ int TargetCells(CellGrid *grid)
 }
 
 // The status line says what was done, and the undo step is named by it; the operation's end
-// records it. A plain edit of the framed cell alone clears the status line, as every single
-// edit does.
+// records it. A plain edit of the framed cell alone clears the status line and is named by the
+// cell it changed, as every single edit is.
 void Report(BlockEdit edit, double amount, const BlockCounts &counts)
 {
     char message[STATUS_SIZE], step[40];
     DescribeBlockEdit(edit, amount, counts, message, sizeof message, step, sizeof step);
-    if (!several && counts.cells == 1 && !counts.held_low && !counts.held_high && edit != EDIT_PASTE && edit != EDIT_CUT)
+    if (!several && counts.cells == 1 && !counts.held_low && !counts.held_high && edit != EDIT_PASTE && edit != EDIT_CUT) {
         ClearStatus();
-    else
-        SetStatus("%s", message);
+        return;
+    }
+    SetStatus("%s", message);
     JournalNameNextStep(step);
 }
 

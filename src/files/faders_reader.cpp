@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "state/status_message.h"
+#include "files/effect_lines.h"
 #include "files/faders_file.h"
 #include "files/project_files.h"
 #include "files/text_lines.h"
@@ -39,6 +40,15 @@ static float LastValue(FieldWalk *fields)
 
 // ---- Effects, pans, sends, reverb -----------------------------------------------------
 
+// Switches an effect on in `row` with the values after the line's slot.
+static void SetEffectRow(float *row, int cellCount, FieldWalk *fields)
+{
+    row[0] = 1.0f;
+    for (int cell = 1; cell < cellCount - 1; cell++)
+        row[cell] = FieldToFloat(NextField(fields));
+    row[cellCount - 1] = LastValue(fields);
+}
+
 void ParamsFromBuffer(char *text, const char *key, float *table, int rowLength, int cellCount)
 {
     for (int slot = 0; slot < SLOT_COUNT; slot++)
@@ -49,11 +59,7 @@ void ParamsFromBuffer(char *text, const char *key, float *table, int rowLength, 
             puts(">>Channel number out of range or not specified!");
             slot = SubmixSlot(GROUP_COUNT);
         }
-        float *row = table + slot * rowLength;
-        row[0] = 1.0f;
-        for (int cell = 1; cell < cellCount - 1; cell++)
-            row[cell] = FieldToFloat(NextField(fields));
-        row[cellCount - 1] = LastValue(fields);
+        SetEffectRow(table + slot * rowLength, cellCount, fields);
     });
 }
 
@@ -261,4 +267,24 @@ void ParseBufferMulti(char *text)
     ReadSubmixState(text);
     ParseSubmix(text);
     ParseVCA(text);
+}
+
+// ---- One strip's effect lines ---------------------------------------------------------
+
+bool ReadEffectLine(const char *text, int slot)
+{
+    LineWalk walk = StartLines(text);
+    TextLine line;
+    if (!IsSlot(slot) || !NextLine(&walk, &line))
+        return false;
+    FieldWalk fields{line.text, line.text + line.length};
+    Field key = NextField(&fields);
+    for (const EffectKind &effect : Effects) {
+        if (!KeyIs(key, effect.key))
+            continue;
+        ReadSlotFields(&fields);
+        SetEffectRow(effect.table[slot], effect.cells, &fields);
+        return true;
+    }
+    return false;
 }

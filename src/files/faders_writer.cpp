@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "state/status_message.h"
+#include "files/effect_lines.h"
 #include "files/faders_file.h"
 #include "files/file_io.h"
 #include "files/project_files.h"
@@ -146,13 +147,24 @@ static void AppendEffectLine(TextOut *out, const EffectKind &effect, int slot)
     AppendText(out, "\n");
 }
 
-static void AppendEffectsOfSlot(TextOut *out, int slot, const EffectId *order)
+static void AppendEffectsOfSlot(TextOut *out, int slot)
 {
     for (int i = 0; i < EFFECT_COUNT; i++) {
-        const EffectKind &effect = Effects[order ? order[i] : i];
+        const EffectKind &effect = Effects[slot == MasterSlot() ? MasterEffectOrder[i] : i];
         if (EffectOn(effect.table[slot]))
             AppendEffectLine(out, effect, slot);
     }
+}
+
+int WriteEffectLines(int slot, char *text, int size)
+{
+    TextOut out = StartText(text, size);
+    if (IsSlot(slot))
+        AppendEffectsOfSlot(&out, slot);
+    if (!out.overflow)
+        return out.length;
+    text[0] = 0;
+    return -1;
 }
 
 // ---- Routing, effects and reverb ------------------------------------------------------
@@ -229,12 +241,12 @@ bool AppendBuffer(char *text)
     AppendGroups(&out, Groups[1]);
     AppendText(&out, "\n");
     for (int slot = ChannelSlot(1); slot <= ChannelSlot(CHANNEL_COUNT); slot++)
-        AppendEffectsOfSlot(&out, slot, nullptr);
+        AppendEffectsOfSlot(&out, slot);
     AppendText(&out, "\n");
     for (int n = 1; n <= GROUP_COUNT; n++)
-        AppendEffectsOfSlot(&out, SubmixSlot(n), nullptr);
+        AppendEffectsOfSlot(&out, SubmixSlot(n));
     AppendText(&out, "\n");
-    AppendEffectsOfSlot(&out, MasterSlot(), MasterEffectOrder);
+    AppendEffectsOfSlot(&out, MasterSlot());
     AppendText(&out, "\n");
     AppendReverb(&out);
     AppendText(&out, "\n");

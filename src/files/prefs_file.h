@@ -19,6 +19,7 @@ enum PrefKind {
     PREF_FLOATS,    // one to three numbers, the last one the rest of the line
     PREF_TEXT,      // the rest of the line, cut to the buffer
     PREF_INT,       // an integer
+    PREF_COLOUR,    // an integer kept within the window colour indices 0 to 255
     PREF_WHOLE,     // a number truncated toward zero into an integer
     PREF_FLAG,      // no value: the line sets the integer to 1
     PREF_PLAY,      // an integer kept in the first four bytes of a text buffer

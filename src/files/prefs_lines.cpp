@@ -18,7 +18,7 @@ const PrefLine PrefLines[] = {
     {"outbits", PREF_WHOLE, WHEN_ALWAYS, nullptr, nullptr, 0, &OutbitsStore, nullptr},
     {"dither", PREF_INT, WHEN_ALWAYS, nullptr, nullptr, 0, &DitherBits, nullptr},
     {"mono", PREF_FLAG, WHEN_ONE, nullptr, nullptr, 0, &monoOn, nullptr},
-    {"color", PREF_INT, WHEN_ALWAYS, nullptr, nullptr, 0, &color, nullptr},
+    {"color", PREF_COLOUR, WHEN_ALWAYS, nullptr, nullptr, 0, &color, nullptr},
     {"launch", PREF_TEXT, WHEN_TWO_CHARS, nullptr, nullptr, PATH_SIZE, nullptr, LaunchCommand},
     {"oname", PREF_TEXT, WHEN_NEVER, nullptr, nullptr, NAME_SIZE, nullptr, MixName},
     {"device", PREF_TEXT, WHEN_NEVER, nullptr, nullptr, SHORT_TEXT_SIZE, nullptr, DeviceName},

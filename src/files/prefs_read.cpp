@@ -50,6 +50,9 @@ static void ReadPrefLine(const PrefLine &line, FieldWalk *fields)
     case PREF_INT:
         *line.number = FieldToInt(RestOfLine(fields));
         break;
+    case PREF_COLOUR:
+        *line.number = ColourIndex(FieldToInt(RestOfLine(fields)));
+        break;
     case PREF_WHOLE:
         *line.number = WholePart(FieldToFloat(RestOfLine(fields)));
         break;

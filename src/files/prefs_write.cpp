@@ -53,6 +53,7 @@ static void AppendPrefLine(TextOut *out, const PrefLine &line)
         AppendOneLine(out, line.text, (int)strnlen(line.text, line.count - 1));
         break;
     case PREF_INT:
+    case PREF_COLOUR:
     case PREF_WHOLE:
         AppendFormat(out, "\t%i", *line.number);
         break;

@@ -9,6 +9,7 @@
 
 #include "files/keywords.h"
 #include "state/mix_state.h"
+#include "state/typed_number.h"
 
 LineWalk StartLines(const char *text)
 {
@@ -88,6 +89,19 @@ float FieldToFloat(const Field &field)
     if (value < -3.4e38)
         return -HUGE_VALF;
     return (float)value;
+}
+
+bool FieldIsNumber(const Field &field)
+{
+    if (field.length >= NUMBER_TEXT)
+        return false;
+    char text[NUMBER_TEXT];
+    NumberText(field, text);
+    char *end;
+    double value = strtod_l(text, &end, CNumberLocale());
+    if (end == text)
+        return false;
+    return end[strspn(end, " \t")] == 0 && FitsFloat(value);
 }
 
 int FieldToInt(const Field &field)

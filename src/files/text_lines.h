@@ -53,6 +53,9 @@ Field RestOfLine(FieldWalk *walk);
 // Numbers of fields, with the C conventions whatever the locale. Leading white space
 // is skipped and the longest number prefix taken; a field without one gives 0.
 float FieldToFloat(const Field &field);
+// Whether the whole field (blanks aside) is one number that a float holds, as the
+// functions here read it: what a file may hold where a value belongs.
+bool FieldIsNumber(const Field &field);
 // Integers are clamped to +-1000000000, far beyond any count or slot.
 int FieldToInt(const Field &field);
 // Copies a field as text into a fixed buffer, cut to fit.

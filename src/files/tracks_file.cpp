@@ -1,5 +1,5 @@
-// tracks.txt: one line "number name marker" per channel from 1 to the last named,
-// unmuted channel, then "end". The marker is "++" (soloed), "off" (muted) or "+".
+// tracks.txt: one line "number name marker" per channel from 1 to the last channel worth
+// keeping, then "end". The marker is "++" (soloed), "off" (muted) or "+".
 #include <cstring>
 
 #include "files/project_files.h"
@@ -14,13 +14,23 @@ static const char EMPTY_NAME[] = "----";
 
 // ---- Storing ----------------------------------------------------------------------------
 
-// The highest channel that is unmuted and named; channel 1 when there is none.
+// A name the user gave, not the placeholder the store writes for an unnamed channel.
+static bool HasOwnName(const char *name)
+{
+    return name[0] && strncmp(name, EMPTY_NAME, sizeof EMPTY_NAME) != 0;
+}
+
+// The highest channel that is unmuted and named, or that has a name of its own: a muted
+// channel keeps its name (the wave file it plays) and its mute in the file. Channel 1 when
+// there is none.
 static int LastTrack()
 {
     int last = 1;
-    for (int c = 1; c <= CHANNEL_COUNT; c++)
-        if (MuteArray[ChannelSlot(c)] == 0 && NameBuffer[ChannelSlot(c)][0])
+    for (int c = 1; c <= CHANNEL_COUNT; c++) {
+        const char *name = NameBuffer[ChannelSlot(c)];
+        if ((MuteArray[ChannelSlot(c)] == 0 && name[0]) || HasOwnName(name))
             last = c;
+    }
     return last;
 }
 

@@ -45,7 +45,7 @@ void cb_bgcolor(Fl_Widget *, void *);
 
 // State to controls.
 void UpdatePreferences();
-// Takes the "Color" spinner's value (clamped to 0..255) as the colour of every window.
+// Takes the "Color" spinner's value (clamped to 0..255) as `color` and the colour of every window.
 void SetColor();
 
 // The choosers. BrowseNumber says which field the open chooser fills:

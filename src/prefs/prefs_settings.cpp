@@ -62,6 +62,16 @@ Fl_Double_Window **const all_windows[] = {
     &CuesWindow,
 };
 
+void PaintWindows(int value)
+{
+    for (Fl_Double_Window **window : all_windows) {
+        if (!*window)
+            continue;
+        (*window)->color(Fl_Color(value));
+        (*window)->redraw();
+    }
+}
+
 } // namespace
 
 void PreviewOnSwitch() { SwitchPair(PreOn, PreOff, &PreviewOn, 1, 0); }
@@ -95,16 +105,9 @@ void StoreLaunch() { CopyOneLine(LaunchCommand, PATH_SIZE, LaunchDisplay->value(
 
 void SetColor()
 {
-    double typed = bgcolor->value();
-    int value = typed < 0 ? 0 : typed > 255 ? 255 : int(typed);
-    color = value;
-    bgcolor->value(value);
-    for (Fl_Double_Window **window : all_windows) {
-        if (!*window)
-            continue;
-        (*window)->color(Fl_Color(value));
-        (*window)->redraw();
-    }
+    color = ColourIndex(bgcolor->value());
+    bgcolor->value(color);
+    PaintWindows(color);
 }
 
 // A colour typed or spun is a numeric edit: it clears the status line (the refresh that
@@ -134,7 +137,8 @@ void UpdatePreferences()
     }
     monobutton->value(monoOn != 0);
     ArrayToFields(panlaw_field, &PanlawStore);
+    // The colour is clamped where it enters the state; the refresh only shows it.
     bgcolor->value(color);
-    SetColor();
+    PaintWindows(color);
     dither->value(DitherBits);
 }

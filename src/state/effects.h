@@ -21,5 +21,8 @@ extern const EffectKind Effects[EFFECT_COUNT];
 // The master writes effects gain before the two sends.
 extern const EffectId MasterEffectOrder[EFFECT_COUNT];
 
+// The slots with an effect chain: the master, the channels and the submixes.
+inline bool HasEffectChain(int slot) { return slot >= MasterSlot() && slot <= SubmixSlot(GROUP_COUNT); }
+
 // "On" means cell 0 equals exactly 1.0.
 inline bool EffectOn(const float *row) { return row[0] == 1.0f; }

@@ -73,6 +73,11 @@ int color = 97;
 
 char reserve_fbuff[FADER_TEXT_SIZE];
 
+int ColourIndex(double value)
+{
+    return !(value > 0) ? 0 : value > 255 ? 255 : int(value);
+}
+
 void CopyText(char *dest, int size, const char *text)
 {
     if (size <= 0)
@@ -167,6 +172,8 @@ void ClearInternalArrays()
     memset(PlayMode, 0, 4);
     DitherBits = 1;
 }
+
+const char *const SlotWords[4] = {"master", "channel", "submix", "VCA"};
 
 void SlotText(int slot, const char *const (&words)[4], char *out, int size)
 {

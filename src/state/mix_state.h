@@ -45,6 +45,8 @@ inline SlotKind KindOfSlot(int slot, int *number)
 // Names a slot as "<word> <number>" (the master: its word alone), with one word per kind in
 // SlotKind order ({"master", "channel", "submix", "VCA"}).
 void SlotText(int slot, const char *const (&words)[4], char *out, int size);
+// The words of the status line and the undo history: "channel 12", "submix 3", "master".
+extern const char *const SlotWords[4];
 // Element of slot s at time index i in an automation table.
 inline int Cell(int slot, int index) { return slot * INDEX_COUNT + index; }
 // Element of channel c and submix/VCA n in SubAsn / VcaAsn.
@@ -122,6 +124,8 @@ extern char DeviceName[SHORT_TEXT_SIZE];
 extern int CNL;
 extern int BrowseNumber;
 extern int color;
+// A window colour as the state keeps it: a toolkit colour index, 0 to 255.
+int ColourIndex(double value);
 
 // The text of faders.txt between the steps of a store or a recall.
 extern char reserve_fbuff[FADER_TEXT_SIZE];

@@ -186,8 +186,7 @@ void Apply(const Step &step, bool undo)
 
 void SlotName(int slot, char *out, int size)
 {
-    static const char *const words[] = {"master", "channel", "submix", "VCA"};
-    SlotText(slot, words, out, size);
+    SlotText(slot, SlotWords, out, size);
 }
 
 size_t ElementSize(const JournalTable &t)
@@ -231,14 +230,16 @@ void Describe(const Step &step, char *out, int size)
         snprintf(out, size_t(size), "%s", step.operation);
         return;
     }
-    const char *name = nullptr;
+    const JournalTable *first = nullptr;
     Place place;
     for (const Change &c : step.changes) {
         const JournalTable &t = JournalTables[c.table];
-        if (!name)
-            name = t.name;
-        else if (strcmp(name, t.name) != 0)
-            place.slot = place.index = -1;   // several tables: name the first only
+        // Several tables: the first names the step. Parts of one setting, or tables laid out
+        // alike (a volume and its "auto" switch), still say where, when they changed in one place.
+        if (!first)
+            first = &t;
+        else if (t.shape != first->shape && strcmp(t.name, first->name) != 0)
+            place.slot = place.index = -1;
         const size_t element = ElementSize(t);
         const Byte *was = step.bytes.data() + c.at, *now = was + c.length;
         for (size_t e = c.offset / element; e * element < c.offset + c.length; e++) {
@@ -248,7 +249,7 @@ void Describe(const Step &step, char *out, int size)
                 LocateElement(t, e, place);
         }
     }
-    int n = snprintf(out, size_t(size), "%s", name ? name : "");
+    int n = snprintf(out, size_t(size), "%s", first ? first->name : "");
     if (place.index >= 0 && n < size)
         n += snprintf(out + n, size_t(size - n), ", index %d", place.index + 1);
     if (place.slot >= 0 && n < size) {
@@ -365,6 +366,26 @@ bool JournalRecordChanged(const void *address)
         if (JournalTables[t].address == address)
             return changed_now[size_t(t)];
     return false;
+}
+
+std::string TakeJournaledState()
+{
+    std::string bytes;
+    bytes.reserve(JournaledStateSize());
+    for (int t = 0; t < JOURNAL_TABLE_COUNT; t++)
+        bytes.append(static_cast<const char *>(JournalTables[t].address), JournalTables[t].size);
+    return bytes;
+}
+
+void PutJournaledState(const std::string &bytes)
+{
+    if (bytes.size() != JournaledStateSize())
+        return;
+    size_t at = 0;
+    for (int t = 0; t < JOURNAL_TABLE_COUNT; t++) {
+        memcpy(JournalTables[t].address, bytes.data() + at, JournalTables[t].size);
+        at += JournalTables[t].size;
+    }
 }
 
 bool JournalUndo(char *description, int size) { return Move(true, description, size); }

@@ -5,6 +5,7 @@
 // bytes, so both are exact to the byte. GUI-free.
 #pragma once
 #include <cstddef>
+#include <string>
 
 // How a table's elements are addressed, for the descriptions of the steps.
 enum TableShape {
@@ -31,6 +32,10 @@ extern const JournalTable JournalTables[];
 extern const int JOURNAL_TABLE_COUNT;
 // The bytes the journaled tables hold together.
 size_t JournaledStateSize();
+// A picture of the whole mix: the bytes of every journaled table, in their order; and the
+// mix put back from such a picture.
+std::string TakeJournaledState();
+void PutJournaledState(const std::string &bytes);
 
 enum {
     JOURNAL_STEPS = 10000,                 // steps kept at least

@@ -74,23 +74,29 @@ TEST_F(TracksFile, LastChannelAndMarkers)
     EXPECT_EQ(NameOf(1), "----");
     EXPECT_EQ(MuteArray[1], 1);
 
-    // A muted, named channel above the last unmuted, named one is not written; a
-    // soloed and muted channel is written with "++".
+    // A soloed and muted channel is written with "++". A muted channel with a name of its
+    // own above the last unmuted one keeps its name and mute, the gap below it is filled; a
+    // muted placeholder or an unnamed soloed channel does not lengthen the file.
     ClearInternalArrays();
     Name(1, "A");
     Name(2, "B");
     MuteArray[2] = SoloArray[2] = 1;
     Name(3, "C");
-    Name(9, "Muted");
-    MuteArray[9] = 1;
+    Name(5, "FX_Ret_2");
+    MuteArray[5] = 1;
+    Name(7, "----");
+    MuteArray[7] = 1;
+    SoloArray[8] = 1;
     ASSERT_TRUE(WriteTracksFile());
-    EXPECT_EQ(ReadDisk("tracks.txt"), "1 A +\r\n2 B ++\r\n3 C +\r\nend\r\n");
-    EXPECT_EQ(NameOf(4), "") << "channels above the last are left alone";
+    EXPECT_EQ(ReadDisk("tracks.txt"), "1 A +\r\n2 B ++\r\n3 C +\r\n4 ---- off\r\n5 FX_Ret_2 off\r\nend\r\n");
+    EXPECT_EQ(NameOf(6), "") << "channels above the last are left alone";
 
     ClearInternalArrays();
     ASSERT_TRUE(RecallTracksFile());
     EXPECT_EQ(SoloArray[2], 1);
     EXPECT_EQ(MuteArray[2], 0) << "\"++\" sets only the solo";
+    EXPECT_EQ(NameOf(5), "FX_Ret_2");
+    EXPECT_EQ(MuteArray[5], 1);
 }
 
 TEST_F(TracksFile, ReaderTakesNamesAsWritten)

@@ -156,6 +156,8 @@ TEST(UndoJournal, DescriptionsNameTheTableAndWhere)
         {[] { Volume[Cell(ChannelSlot(13), 4)] = -3; }, nullptr, "volume, index 5, channel 13"},
         {[] { Volume[Cell(ChannelSlot(13), 4)] = -4; Volume[Cell(ChannelSlot(14), 4)] = 1; }, nullptr,
          "volume, index 5"},
+        {[] { Volume[Cell(ChannelSlot(12), 17)] = -2; ChanActive[Cell(ChannelSlot(12), 17)] = 1; }, nullptr,
+         "volume, index 18, channel 12"},
         {[] { Pan[SubmixSlot(2)] = 20; }, nullptr, "pan, submix 2"},
         {[] { IndexSec[2] = 7; IndexMsec[2] = 9; }, nullptr, "time, index 3"},
         {[] { Pcomp[MasterSlot()][0] = 1; }, nullptr, "Peak Comp, master"},

@@ -28,6 +28,16 @@ start_veltrane() {
     vpid=$!
 }
 
+# Starts the program ($1) and shows the effects window with the keyboard focus; control and
+# effects hold the two windows' ids.
+start_in_effects_window() {
+    start_veltrane "$1"
+    control=$(wait_window '^Veltrane$') || fail "the control window did not appear"
+    press "$control" ctrl+e
+    effects=$(wait_window '^Effects$') || fail "Ctrl+E did not show the effects window"
+    focus_window "$effects"
+}
+
 visible_window() {
     xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .
 }

@@ -2,12 +2,7 @@
 set -u
 . "$(dirname "$0")/lib.sh"
 
-start_veltrane "$1"
-control=$(wait_window '^Veltrane$') || fail "the control window did not appear"
-press "$control" ctrl+e
-effects=$(wait_window '^Effects$') || fail "Ctrl+E did not show the effects window"
-# The keys typed below go to the window with the keyboard focus.
-focus_window "$effects"
+start_in_effects_window "$1"
 
 # "Peak Comp" (30, 125, 100 x 20), then the value box at the left end of "threshold"
 # (31, 157, 100 x 20): a double click there opens the entry without moving the slider.

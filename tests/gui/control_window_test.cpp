@@ -88,7 +88,8 @@ TEST(ControlWindow, MenusHoldTheStoreAndRecallItems)
 {
     StartVeltrane();
     const char *store[] = {"Store Faders / Effects", "Store Track Names", "Store Preferences", "Store All"};
-    const char *recall[] = {"Recall Faders / Effects", "Recall Track Names", "Recall Preferences", "Recall All"};
+    const char *recall[] = {"Recall Faders / Effects", "Recall Track Names", "Recall Preferences", "Recall All",
+                            "Revert All"};
     Fl_Menu_Button *menus[2] = {nullptr, nullptr};
     for (int i = 0; i < ControlWindow->children(); i++) {
         Fl_Menu_Button *m = dynamic_cast<Fl_Menu_Button *>(ControlWindow->child(i));
@@ -96,13 +97,15 @@ TEST(ControlWindow, MenusHoldTheStoreAndRecallItems)
         if (m && strcmp(m->label(), "Store") == 0) menus[1] = m;
     }
     ASSERT_TRUE(menus[0] && menus[1]);
-    for (int i = 0; i < 4; i++) {
+    for (int i = 0; i < 5; i++)
         EXPECT_STREQ(menus[0]->menu()[i].label(), recall[i]);
+    for (int i = 0; i < 4; i++) {
         EXPECT_STREQ(menus[1]->menu()[i].label(), store[i]);
         EXPECT_EQ(menus[1]->menu()[i].labelsize(), 14);
     }
     EXPECT_EQ(menus[1]->menu()[3].shortcut(), FL_CTRL + 's');
-    EXPECT_EQ(menus[0]->menu()[4].label(), nullptr);
+    EXPECT_EQ(menus[0]->menu()[4].shortcut(), FL_CTRL + 'o');
+    EXPECT_EQ(menus[0]->menu()[5].label(), nullptr);
 }
 
 TEST(ControlWindow, EditsClearTheDisplayButKeepTheMessage)

@@ -419,6 +419,7 @@ TEST(CuesWindow, ACellEditIsOneUndoStepAndTheTableFollowsUndoAndRedo)
 
     // Volume and "auto" changed together: one step takes both back.
     UndoLastEdit();
+    EXPECT_STREQ(tbuffer, "Undo: volume, index 2, channel 1");
     EXPECT_FLOAT_EQ(Volume[Cell(1, 1)], 0.0f);
     EXPECT_EQ(ChanActive[Cell(1, 1)], 0);
     EXPECT_EQ(SlotText(1, 1), "") << "the table shows the undone mix";

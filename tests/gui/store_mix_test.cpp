@@ -1,3 +1,6 @@
+#include <FL/Fl.H>
+#include <FL/Fl_Double_Window.H>
+#include <FL/Fl_Input.H>
 #include <FL/Fl_Output.H>
 #include <gtest/gtest.h>
 
@@ -15,6 +18,7 @@
 #include "app/control.h"
 #include "state/status_message.h"
 #include "gui_harness.h"
+#include "prefs/prefs.h"
 #include "state/effects.h"
 #include "state/mix_state.h"
 
@@ -242,11 +246,15 @@ TEST(Mix, EngineFailuresAreReportedAndPathsAreNeverCommands)
         {"`touch PWNED` ; " + ran_here, "Mix failed: tolvex not found at `touch PWNED` ; " + ran_here + "tolvex"},
         {ran_here, "Mix Complete"},
     };
+    // An engine that is not found: the preferences show where to set it.
+    auto shows_path = [] { return PrefsWindow->shown() && Fl::focus() == PathDisplay; };
     for (const auto &c : cases) {
         std::string dir = EnterScratch();
         CopyText(Path, PATH_SIZE, c.path.c_str());
+        HidePrefs();
         Mix();
         EXPECT_EQ(std::string(tbuffer).substr(0, c.message.size()), c.message) << c.path;
+        EXPECT_EQ(shows_path(), c.message.find("not found") != std::string::npos) << c.path;
         EXPECT_FALSE(Exists("PWNED")) << c.path;
         EXPECT_EQ(Exists("engine_ran_in"), c.message == "Mix Complete") << c.path;
     }
@@ -256,8 +264,11 @@ TEST(Mix, EngineFailuresAreReportedAndPathsAreNeverCommands)
     Path[0] = 0;
     setenv("PATH", "/nonexistent", 1);
     EnterScratch();
+    HidePrefs();
     Mix();
     EXPECT_STREQ(tbuffer, "Mix failed: tolvex not found on the search path");
+    EXPECT_TRUE(shows_path());
+    HidePrefs();
     setenv("PATH", ran_here.c_str(), 1);
     std::string dir = EnterScratch();
     Mix();

@@ -19,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/control.h"
@@ -270,6 +271,44 @@ TEST(Undo, RecallAndStore)
     EXPECT_EQ(MuteArray[1], 0);
 }
 
+// Revert All (Ctrl+O) gives the mix as the stored files hold it, dropping what Recall All would
+// keep, in one step; without a faders.txt, or with a file it cannot read whole, it changes nothing.
+TEST(Undo, RevertAllGivesTheStoredMixOrNothing)
+{
+    ScratchDirectory dir;
+    Fresh();
+    strcpy(NameBuffer[2], "Bass");
+    Volume[Cell(2, 0)] = -6;
+    ChanActive[Cell(2, 0)] = 1;
+    ASSERT_TRUE(SaveAll());
+    Pick(ControlWindow, menu_Recall, 4);
+    const std::string stored = JournaledState();   // what the files hold, on the start-up state
+    Pan[5] = 30;
+    MuteArray[9] = 1;
+    HeadTailArray[0] = 2;
+    Volume[Cell(2, 7)] = -1;
+    Pick(FadersWindow, menu_Edit, INSERT);
+    Fl::focus(TextResponse);
+    ExpectUndoable([] { PressKey(ControlWindow, 'o', "\x0f", FL_CTRL); }, "Revert All");
+    EXPECT_TRUE(JournaledState() == stored);
+
+    const int steps = JournalUndoCount();
+    Pan[5] = 30;
+    JournalRecord(nullptr, nullptr);
+    const std::string before = JournaledState();
+    ASSERT_EQ(rename("prefs.txt", "prefs.old"), 0);
+    ASSERT_EQ(mkdir("prefs.txt", 0700), 0);
+    Pick(ControlWindow, menu_Recall, 4);
+    EXPECT_STREQ(tbuffer, "Revert All: cannot read prefs.txt; the mix is unchanged");
+    rmdir("prefs.txt");
+    unlink("faders.txt");
+    Pick(ControlWindow, menu_Recall, 4);
+    EXPECT_STREQ(tbuffer, "Revert All: no faders.txt here; the mix is unchanged");
+    EXPECT_NE(access("faders.txt", F_OK), 0) << "Revert All creates no file";
+    EXPECT_TRUE(JournaledState() == before);
+    EXPECT_EQ(JournalUndoCount(), steps + 1);
+}
+
 TEST(Undo, RunsHistoryEndsAndKeys)
 {
     Fresh(3, 1);
@@ -341,6 +380,26 @@ TEST(Undo, EveryEditEndsWithTheRefreshOfWhatChanged)
     EXPECT_STREQ(sub_text_A->value(), "Kick");
     EXPECT_STREQ(vca_text_A->value(), "Kick");
     EXPECT_STREQ(NameInEffects->value(), "Kick");
+}
+
+// A refresh only shows the mix. Even values that a hand-edited file or an old version left
+// outside what the widgets take are shown and kept: no refresh leaves a change that no step holds.
+TEST(Undo, NoRefreshChangesTheMix)
+{
+    Fresh();
+    color = 300;
+    OutbitsStore = 20;
+    DitherBits = 99;
+    PanlawStore = 40;
+    PreviewOn = monoOn = 7;
+    Pan[3] = 900;
+    Volume[Cell(1, 0)] = 1000;
+    MuteArray[1] = SoloArray[1] = 5;
+    JournalStart();
+    HistoryMoved();   // the full refresh and every follower
+    ShowPrefs();
+    HidePrefs();
+    EXPECT_FALSE(JournalRecord(nullptr, nullptr)) << "colour " << color;
 }
 
 namespace {

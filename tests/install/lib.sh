@@ -15,11 +15,13 @@ bin/veltrane x
 bin/veltrane-open x
 lib/veltrane/tolvex x
 share/applications/org.veltrane.veltrane.desktop -
+share/doc/veltrane/changelog.gz -
+share/doc/veltrane/copyright -
 share/icons/hicolor/128x128/apps/veltrane.png -
 share/icons/hicolor/48x48/apps/veltrane.png -
 share/icons/hicolor/scalable/apps/veltrane.svg -
-share/man/man1/veltrane-open.1 -
-share/man/man1/veltrane.1 -
+share/man/man1/veltrane-open.1.gz -
+share/man/man1/veltrane.1.gz -
 share/metainfo/org.veltrane.veltrane.metainfo.xml -
 LIST
 }

@@ -42,8 +42,9 @@ done
 # Configured files carry the program's own version, nothing left unsubstituted.
 version=$(program_version "$source")
 [ -n "$version" ] || fail "no version line in the program"
-grep -q '@' share/man/man1/veltrane.1 && fail "veltrane.1 holds an unsubstituted @ name"
-grep -q "^\.TH VELTRANE 1 .*\"Veltrane $version\"" share/man/man1/veltrane.1 || fail "veltrane.1 does not name version $version"
+page=$(zcat share/man/man1/veltrane.1.gz) || fail "veltrane.1.gz is no gzip file"
+grep -q '@' <<<"$page" && fail "veltrane.1 holds an unsubstituted @ name"
+grep -q "^\.TH VELTRANE 1 .*\"Veltrane $version\"" <<<"$page" || fail "veltrane.1 does not name version $version"
 grep -q "<release version=\"$version\"" share/metainfo/org.veltrane.veltrane.metainfo.xml ||
     fail "the metainfo does not name release $version"
 echo "install tree: ok"

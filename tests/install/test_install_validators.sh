@@ -19,7 +19,7 @@ out=$(desktop-file-validate "$prefix"/share/applications/*.desktop 2>&1) ||
 out=$(appstreamcli validate --no-net "$prefix"/share/metainfo/*.xml 2>&1) || fail "appstreamcli validate: $out"
 out=$(appstreamcli validate-tree --no-net "$prefix" 2>&1) || fail "appstreamcli validate-tree: $out"
 
-page=$prefix/share/man/man1/veltrane.1
+page=$prefix/share/man/man1/veltrane.1.gz
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "man --warnings: $warnings"
 text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -E UTF-8 -l "$page" 2>/dev/null)

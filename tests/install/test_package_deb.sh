@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The Debian package that CPack builds holds the installed tree under /usr, with the same
 # modes, owned by root; it is named and versioned after the program, and its dependencies
-# were worked out from the binaries (the toolkit and the C++ runtime among them).
+# were worked out from the binaries (the toolkit and the C++ runtime among them). lintian
+# finds no error and no warning in it.
 set -u
 build=$(cd "$1" && pwd) source=$(cd "$2" && pwd)
 . "$(dirname "$0")/lib.sh"
-for tool in cpack dpkg-deb dpkg-shlibdeps file; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file lintian; do
     command -v $tool >/dev/null || fail "$tool is missing: run 'bash scripts/install-deps.sh test'"
 done
 out=$(mktemp -d) || fail "no scratch folder"
@@ -32,4 +33,6 @@ $(awk '$2 != "root/root"' <<<"$listing")"
 found=$(awk '$1 !~ /^d/ { sub(/^\.\/usr\//, "", $6); print $6, ($1 ~ /x/ ? "x" : "-") }' <<<"$listing" | LC_ALL=C sort)
 [ "$found" = "$(expected_files)" ] || fail "the package's files differ from an install's:
 $(diff <(expected_files) <(echo "$found"))"
-echo "package: ok ($(basename "$deb"); Depends: $depends)"
+# Info and pedantic tags are advice; an error or a warning fails.
+report=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $report"
+echo "package: ok ($(basename "$deb"); Depends: $depends; lintian: no error, no warning)"

@@ -283,16 +283,11 @@ void StoreAll()
         CopyFile(name, snap);
 }
 
-// The refresh after a recall puts the colour into the range of the colour spinner.
-void ClampColour() { color = int(Clamp(color, 0, 255)); }
-
 void RecallAll()
 {
     RecallFaderFile();
-    ClampColour();
     RecallTracksFile();
-    if (RecallPreferencesFile())
-        ClampColour();
+    RecallPreferencesFile();
 }
 
 bool ApplyEdit(const Edit &e)
