@@ -14,6 +14,7 @@
 #include <time.h>
 
 #include "app/control.h"
+#include "cues/cue_block.h"
 #include "cues/cues.h"
 #include "faders/faders.h"
 #include "faders/faders_widgets.h"
@@ -107,6 +108,72 @@ void EditHiddenStrip(int n)
 }
 void BM_CuesRefreshAndDrawAfterHiddenEdit(benchmark::State &state) { DrawAfterEdit(state, EditHiddenStrip); }
 BENCHMARK(BM_CuesRefreshAndDrawAfterHiddenEdit)->Unit(benchmark::kMicrosecond);
+
+// Edits of every shown cell (512 cue points x 13 strips), the refresh of the table, the plot
+// and the faders window and the drawing included.
+void EditEverything(benchmark::State &state, void (*edit)(int))
+{
+    FullMix();
+    SelectAllCues();
+    DrawAfterEdit(state, edit);
+}
+
+// Each edit ends as the key that runs it does: the undo step is recorded and the windows refresh.
+void SetAll(int n)
+{
+    TypeOverCueSelection(n % 2 ? "-6" : "-7.5");
+    EndOperation(nullptr);
+}
+void RaiseAll(int n)
+{
+    TypeOverCueSelection(n % 2 ? "+=0.5" : "-=0.5");
+    EndOperation(nullptr);
+}
+void InterpolateAll(int n)
+{
+    // Ends not automated: the levels in force are looked up.
+    for (int k = 0; k <= 9; k++)
+        ChanActive[Cell(k, 0)] = ChanActive[Cell(k, INDEX_COUNT - 1)] = n % 2;
+    InterpolateCueSelection();
+    EndOperation(nullptr);
+}
+void PasteAll(int n)
+{
+    static char text[1 << 18];
+    static int length;
+    if (!length) {
+        for (int i = 0; i < INDEX_COUNT; i++)
+            for (int k = 0; k < 13; k++)
+                length += snprintf(text + length, sizeof text - length, "%.2f%c", -(i % 30) * 0.5, k == 12 ? '\n' : '\t');
+    }
+    text[0] = n % 2 ? '-' : '0';   // a different block each time
+    ClearCueSelection();
+    PasteCueText(text, length);
+    EndOperation(nullptr);
+}
+
+void BM_CuesSetEveryCell(benchmark::State &state) { EditEverything(state, SetAll); }
+BENCHMARK(BM_CuesSetEveryCell)->Unit(benchmark::kMicrosecond);
+void BM_CuesRelativeEveryCell(benchmark::State &state) { EditEverything(state, RaiseAll); }
+BENCHMARK(BM_CuesRelativeEveryCell)->Unit(benchmark::kMicrosecond);
+void BM_CuesInterpolateEveryCell(benchmark::State &state) { EditEverything(state, InterpolateAll); }
+BENCHMARK(BM_CuesInterpolateEveryCell)->Unit(benchmark::kMicrosecond);
+void BM_CuesPasteEveryCell(benchmark::State &state) { EditEverything(state, PasteAll); }
+BENCHMARK(BM_CuesPasteEveryCell)->Unit(benchmark::kMicrosecond);
+
+// One volume edit with the dim levels shown: channel 11 (strip 1 of bank 2) automated only at the
+// first cue point, so every other row carries the level that the edit changes.
+void BM_CuesLevelsInForceAfterEdit(benchmark::State &state)
+{
+    FullMix();
+    ChanActive[Cell(ChannelSlot(11), 0)] = 1;
+    TimeIndex->value(1);
+    TimeIndex->do_callback();
+    Bank->value(2);
+    Bank->do_callback();
+    DrawAfterEdit(state, EditOneVolume);
+}
+BENCHMARK(BM_CuesLevelsInForceAfterEdit)->Unit(benchmark::kMicrosecond);
 
 // The operations on whole cue points, with all 512 active, at cue point 256: every iteration
 // is one operation (undo step and refresh included), removing and inserting by turns so that

@@ -15,6 +15,7 @@
 #include "app/control.h"
 #include "app/edit_end.h"
 #include "app/undo.h"
+#include "cues/cue_block.h"
 #include "cues/cues.h"
 #include "effects/chain_clipboard.h"
 #include "effects/effects_window.h"
@@ -112,13 +113,28 @@ const KeyRow KeyTable[] = {
     Before(FL_Page_Up, TRAVEL_WINDOWS, Travel<PreviousCuePoint>),
     Before(FL_CTRL + FL_Page_Down, TRAVEL_WINDOWS, Travel<NextBank>),
     Before(FL_CTRL + FL_Page_Up, TRAVEL_WINDOWS, Travel<PreviousBank>),
-    Before(FL_CTRL + 'c', IN_EFFECTS, CopyEffectChain),
-    Before(FL_CTRL + 'v', IN_EFFECTS, PasteEffectChain),
-    Before(FL_CTRL + FL_SHIFT + 'v', IN_EFFECTS, PasteEffectBlocks),
     OnWidget(FL_Insert, IN_CUES, Callback<InsertCuePoint>),
     OnWidget(FL_CTRL + FL_Insert, IN_CUES, Callback<InsertCuePointCopy>),
     OnWidget(FL_CTRL + FL_Delete, IN_CUES, Callback<RemoveCuePoint>),
     OnWidget(FL_CTRL + 't', IN_CUES, Callback<SortCuePoints>),
+    Before(FL_CTRL + FL_Up, IN_CUES, OnCueTable<NudgeCues<10>>),
+    Before(FL_CTRL + FL_Down, IN_CUES, OnCueTable<NudgeCues<-10>>),
+    Before(FL_CTRL + FL_SHIFT + FL_Up, IN_CUES, OnCueTable<NudgeCues<1>>),
+    Before(FL_CTRL + FL_SHIFT + FL_Down, IN_CUES, OnCueTable<NudgeCues<-1>>),
+    Before(FL_SHIFT + FL_Up, IN_CUES, OnCueTable<StretchCues<-1, 0>>),
+    Before(FL_SHIFT + FL_Down, IN_CUES, OnCueTable<StretchCues<1, 0>>),
+    Before(FL_SHIFT + FL_Left, IN_CUES, OnCueTable<StretchCues<0, -1>>),
+    Before(FL_SHIFT + FL_Right, IN_CUES, OnCueTable<StretchCues<0, 1>>),
+    Before(FL_Delete, IN_CUES, AutoOffCueSelection),
+    Before(FL_CTRL + 'd', IN_CUES, OnCueTable<FillCueSelectionDown>),
+    Before(FL_CTRL + 'i', IN_CUES, OnCueTable<InterpolateCueSelection>),
+    Before(FL_CTRL + 'c', IN_CUES, OnCueTable<CopyCues<false>>),
+    Before(FL_CTRL + 'x', IN_CUES, OnCueTable<CopyCues<true>>),
+    Before(FL_CTRL + 'v', IN_CUES, OnCueTable<PasteCueClipboard>),
+    Before(FL_CTRL + 'a', IN_CUES, OnCueTable<SelectAllCues>),
+    Before(FL_CTRL + 'c', IN_EFFECTS, CopyEffectChain),
+    Before(FL_CTRL + 'v', IN_EFFECTS, PasteEffectChain),
+    Before(FL_CTRL + FL_SHIFT + 'v', IN_EFFECTS, PasteEffectBlocks),
     LeftOver(FL_Escape, IN_EVERY_WINDOW, KeepWindowOpen),
 };
 const int KEY_COUNT = sizeof KeyTable / sizeof KeyTable[0];
@@ -218,7 +234,8 @@ const struct {
     const char *name;
 } KeyNames[] = {
     {FL_Page_Down, "Page Down"}, {FL_Page_Up, "Page Up"}, {FL_Escape, "Escape"},
-    {FL_Insert, "Insert"},       {FL_Delete, "Delete"},
+    {FL_Insert, "Insert"},       {FL_Delete, "Delete"},       {FL_Up, "Up"},
+    {FL_Down, "Down"},           {FL_Left, "Left"},           {FL_Right, "Right"},
 };
 
 void KeyName(int key, char *text, int size)

@@ -8,12 +8,14 @@
 
 #include <cstdio>
 
+#include "cues/cue_block.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
 #include "files/text_out.h"
 #include "state/callback.h"
+#include "state/level_in_force.h"
 #include "state/position.h"
 #include "state/status_message.h"
 #include "state/typed_number.h"
@@ -40,8 +42,8 @@ float *TimeTable(int col)
 void StoredText(int index, int col, int slot, char *text, int size)
 {
     if (slot >= 0) {
-        TextOut out = StartText(text, size);
-        AppendFloat(&out, Volume[Cell(slot, index)], 2);
+        TextOut out = StartText(text, size);   // a dim cell starts from the level it carries
+        AppendFloat(&out, StartingLevel(slot, index), 2);
     } else if (TimeTable(col)) {
         snprintf(text, size_t(size), "%g", TimeTable(col)[index]);
     } else {
@@ -49,20 +51,13 @@ void StoredText(int index, int col, int slot, char *text, int size)
     }
 }
 
-// Stores a typed value, or says why not: a volume within the faders' range (and "auto" on), a
-// time field any number a float holds, as the faders window's fields take it, a cue name cut to
-// its cell on one line.
-bool StoreTyped(int index, int col, int slot, const char *text)
+// Stores a typed value, or says why not: a time field any number a float holds, as the faders
+// window's fields take it, a cue name cut to its cell on one line. (A strip's volume goes to the
+// edits of the selection.)
+bool StoreTyped(int index, int col, const char *text)
 {
     double v;
-    if (slot >= 0) {
-        if (!ReadTypedNumber(text, &v) || v < -144 || v > 12) {
-            SetStatus("Not stored: a volume is a number from -144 to 12 dB");
-            return false;
-        }
-        Volume[Cell(slot, index)] = float(v);
-        ChanActive[Cell(slot, index)] = 1;
-    } else if (float *table = TimeTable(col)) {
+    if (float *table = TimeTable(col)) {
         if (!ReadTypedNumber(text, &v) || !FitsFloat(v)) {
             SetStatus("Not stored: a time field takes a number");
             return false;
@@ -115,7 +110,8 @@ void OpenCueEntry(int col, const char *typed)
     entry_slot = CueColumnSlot(col);
     char text[CUE_SIZE + 32];
     StoredText(index, col, entry_slot, text, sizeof text);
-    CueEntry->type(col == COL_CUE ? FL_NORMAL_INPUT : FL_FLOAT_INPUT);
+    // A strip's entry takes "+=2" and "-=2" too.
+    CueEntry->type(col == COL_CUE || entry_slot >= 0 ? FL_NORMAL_INPUT : FL_FLOAT_INPUT);
     CueEntry->maximum_size(col == COL_CUE ? CUE_SIZE - 1 : 32);
     MoveEntryOverCell();
     CueEntry->value(typed ? typed : text);
@@ -129,7 +125,17 @@ bool StoreCueEntry()
 {
     if (!CueEntry->visible())
         return false;
-    const bool stored = StoreTyped(entry_index, entry_col, entry_slot, CueEntry->value());
+    // A strip's volume, or a change of it, over the selection or the framed cell. Refused over
+    // a selection, the typing stays in the entry to be mended.
+    if (entry_slot >= 0) {
+        const bool stored = TypeOverCueSelection(CueEntry->value());
+        if (stored || !CueSelectionShown()) {
+            CloseCueEntry();
+            EndOperation(CueTable);
+        }
+        return stored;
+    }
+    const bool stored = StoreTyped(entry_index, entry_col, CueEntry->value());
     CloseCueEntry();
     if (stored)
         EndTableEdit();

@@ -1,6 +1,7 @@
 // The plot of one strip's volume across the active cue points: x is the cue time in seconds,
-// y the volume in dB; a point where the strip is automated, joined in time order, and the cue
-// names along the time axis where they fit. Drawn straight from the mix state.
+// y the volume in dB; a point where the strip is automated, the line of the level as the mix
+// plays it (held, then ramped from each automated cue point), the selected cue points of the
+// strip, and the cue names along the time axis where they fit. Drawn straight from the mix state.
 #include <FL/Fl_Widget.H>
 #include <FL/fl_draw.H>
 
@@ -8,8 +9,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "cues/cue_block.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
+#include "state/level_in_force.h"
 #include "state/position.h"
 
 Fl_Widget *CuePlot;
@@ -21,6 +24,7 @@ const int LEFT = 60, RIGHT = 20, TOP = 44, BOTTOM = 62, INSET = 8;
 const Fl_Color GRID = fl_rgb_color(225, 228, 235);
 const Fl_Color LINE = fl_rgb_color(20, 80, 170);
 const Fl_Color CURRENT = fl_rgb_color(220, 60, 20);
+const Fl_Color SELECTED = fl_rgb_color(200, 222, 255);
 
 // A tick step of 1, 2 or 5 times a power of ten that gives at most `ticks` intervals.
 double TickStep(double range, int ticks)
@@ -53,16 +57,8 @@ Scale FitScale(double low, double high, double least_range, int ticks, bool room
 
 int sorted[INDEX_COUNT];  // active cue points in time order
 int sorted_count;
-
-void SortActiveCues()
-{
-    sorted_count = 0;
-    for (int i = 0; i < INDEX_COUNT; i++)
-        if (IsActiveCue(i))
-            sorted[sorted_count++] = i;
-    std::stable_sort(sorted, sorted + sorted_count,
-                     [](int a, int b) { return CueSeconds(a) < CueSeconds(b); });
-}
+CurvePoint curve[INDEX_COUNT * (CURVE_STEPS + 3)];
+int curve_count;
 
 void DrawTitle(int x, int y, int points)
 {
@@ -136,14 +132,25 @@ void DrawCueNames(const Scale &time, int y)
     }
 }
 
+// The selected cells of the plotted strip, as bands at their cue points' times.
+void DrawSelection(const Scale &time, int top, int bottom)
+{
+    const int k = CueColumnOf(PlotSlot) - FIXED_COLUMNS;
+    if (k < 0)
+        return;
+    fl_color(SELECTED);
+    for (int row = 0; row < CueRowCount(); row++)
+        if (CueCellSelected(row, k) && IsActiveCue(CueRowIndex(row)))
+            fl_rectf(time.At(CueSeconds(CueRowIndex(row))) - 3, top + 1, 7, bottom - top - 1);
+}
+
 void DrawPoints(const Scale &time, const Scale &dB)
 {
     fl_color(LINE);
-    fl_line_style(FL_SOLID, 1);
+    fl_line_style(FL_SOLID, 2);
     fl_begin_line();
-    for (int k = 0; k < sorted_count; k++)
-        if (IsAutomated(PlotSlot, sorted[k]))
-            fl_vertex(time.At(CueSeconds(sorted[k])), dB.At(Volume[Cell(PlotSlot, sorted[k])]));
+    for (int k = 0; k < curve_count; k++)
+        fl_vertex(time.At(curve[k].seconds), dB.At(curve[k].dB));
     fl_end_line();
     fl_line_style(0);
     for (int k = 0; k < sorted_count; k++) {
@@ -162,26 +169,30 @@ void DrawCuePlot(int x, int y, int w, int h)
 {
     fl_draw_box(FL_DOWN_BOX, x, y, w, h, FL_WHITE);
     fl_push_clip(x + 2, y + 2, w - 4, h - 4);
-    SortActiveCues();
+    sorted_count = ActiveCuesInTime(sorted);
     double t0 = 0, t1 = 0, v0 = 0, v1 = 0;
     int points = 0;
     for (int k = 0; k < sorted_count; k++) {
-        const int i = sorted[k];
-        const double t = CueSeconds(i);
+        const double t = CueSeconds(sorted[k]);
         t0 = k ? std::min(t0, t) : t;
         t1 = k ? std::max(t1, t) : t;
-        if (!IsAutomated(PlotSlot, i))
-            continue;
-        const double v = Volume[Cell(PlotSlot, i)];
-        v0 = points ? std::min(v0, v) : v;
-        v1 = points ? std::max(v1, v) : v;
-        points++;
+        points += IsAutomated(PlotSlot, sorted[k]);
+    }
+    // The last ramp may end after the last cue point: the plot takes it in.
+    double ramp_end;
+    if (PlayedCurveEnd(PlotSlot, sorted, sorted_count, &ramp_end))
+        t1 = std::max(t1, ramp_end);
+    curve_count = PlayedCurve(PlotSlot, sorted, sorted_count, t1, curve, int(sizeof curve / sizeof curve[0]));
+    for (int k = 0; k < curve_count; k++) {
+        v0 = k ? std::min(v0, curve[k].dB) : curve[k].dB;
+        v1 = k ? std::max(v1, curve[k].dB) : curve[k].dB;
     }
     DrawTitle(x, y, points);
     const int left = x + LEFT, right = x + w - RIGHT, top = y + TOP, bottom = y + h - BOTTOM;
     // The first and last cue points sit a little inside the frame.
     const Scale time = FitScale(t0, t1, 1.0, 10, false, left + INSET, right - left - 2 * INSET);
     const Scale dB = FitScale(v0, v1, 2.0, 6, true, bottom, top - bottom);
+    DrawSelection(time, top, bottom);
     DrawVolumeAxis(dB, left, right);
     DrawTimeAxis(time, top, bottom);
     fl_color(FL_BLACK);

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 
+#include "cues/cue_block.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
@@ -78,7 +79,7 @@ int LandingAfterRemoval(int index, const int (&moved)[INDEX_COUNT])
 // The rows that Ctrl+Delete removes: the framed one.
 void MarkRowsToRemove(bool (&removed)[INDEX_COUNT])
 {
-    if (FrameRow() >= 0)
+    if (MarkSelectedRows(removed) == 0 && FrameRow() >= 0)
         removed[CurrentIndex()] = true;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "cues/cue_block.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
@@ -42,6 +43,15 @@ void AddStrip(Print &p, int slot, int index)
         p.Add(Volume[Cell(slot, index)]);
 }
 
+// A strip's cell in the table: its own volume, or the dim level it carries on.
+void AddShownCell(Print &p, int col, int index)
+{
+    AddStrip(p, CueColumnSlot(col), index);
+    float level = 0;
+    p.Add(ShownLevel(col, index, &level));
+    p.Add(level);
+}
+
 // One row: its cue point, the mark (which depends on the active cue point above), the count
 // of automated strips and the strips of the bank.
 uint64_t RowPrint(int row)
@@ -52,8 +62,10 @@ uint64_t RowPrint(int row)
     AddCuePoint(p, index);
     p.Add(IsOutOfOrder(index));
     p.Add(AutomatedStrips(index));
-    for (int col = FIXED_COLUMNS; col < CueTable->cols(); col++)
-        AddStrip(p, CueColumnSlot(col), index);
+    for (int col = FIXED_COLUMNS; col < CueTable->cols(); col++) {
+        AddShownCell(p, col, index);
+        p.Add(CueCellSelected(row, col - FIXED_COLUMNS));
+    }
     return p.hash;
 }
 
@@ -86,7 +98,13 @@ uint64_t PlotPrint()
         if (IsActiveCue(index)) {
             AddCuePoint(p, index);
             AddStrip(p, PlotSlot, index);
+            p.Add(Ramp[Cell(PlotSlot, index)]);
+            p.Add(Shape[Cell(PlotSlot, index)]);
         }
+    // The selected cells of the plotted strip are marked.
+    const int k = CueColumnOf(PlotSlot) - FIXED_COLUMNS;
+    for (int row = 0; k >= 0 && row < CueRowCount(); row++)
+        p.Add(CueCellSelected(row, k));
     return p.hash;
 }
 

@@ -1,8 +1,9 @@
 // The cue table: one row per cue point (the active ones, or all 512), the fixed columns of the
 // cue point, then one column per strip of the faders window's bank with the volume where the
-// strip is automated. The row of the faders window's current index is highlighted and the
-// frame drawn on its framed cell; clicking a cell frames it, typing, Return or a double click
-// edits it (cue_entry.cpp), a right click offers the operations on whole cue points.
+// strip is automated, or dimmed the level it carries on from before. The row of the faders
+// window's current index is highlighted and the frame drawn on its framed cell; clicking a cell
+// frames it, typing, Return or a double click edits it (cue_entry.cpp), a right click offers the
+// operations on whole cue points, drags and clicks with Shift or Ctrl select (cue_block.cpp).
 #include <FL/Fl.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Scrollbar.H>
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "cues/cue_block.h"
 #include "cues/cue_frame.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
@@ -48,6 +50,10 @@ const Fl_Color EARLY_COLOR = fl_rgb_color(255, 190, 130);
 const Fl_Color EARLY_TEXT = fl_rgb_color(150, 30, 0);
 const Fl_Color HEADING_COLOR = fl_rgb_color(214, 218, 226);
 const Fl_Color PLOTTED_HEADING = fl_rgb_color(255, 226, 140);
+const Fl_Color SELECTED_CELL = fl_rgb_color(120, 164, 232);
+const Fl_Color SELECTED_CURRENT = fl_rgb_color(96, 142, 218);
+const Fl_Color CARRIED_TEXT = fl_rgb_color(128, 128, 128);   // a level carried on from before
+const Fl_Color CARRIED_SELECTED = fl_rgb_color(40, 60, 100);
 
 int rows[INDEX_COUNT];   // the cue point of each row
 int row_count;
@@ -162,7 +168,9 @@ void DrawCell(int row, int col, int x, int y, int w, int h)
     if (index < 0)
         return;
     const bool early = (IsTimeColumn(col) || col == COL_ORDER) && IsOutOfOrder(index);
-    fl_color(early ? EARLY_COLOR : RowColor(row, index));
+    const bool selected = CueCellSelected(row, col - FIXED_COLUMNS);
+    const Fl_Color selected_color = index == CurrentIndex() ? SELECTED_CURRENT : SELECTED_CELL;
+    fl_color(early ? EARLY_COLOR : selected ? selected_color : RowColor(row, index));
     fl_rectf(x, y, w, h);
     fl_color(FL_LIGHT1);
     fl_xyline(x, y + h - 1, x + w - 1);
@@ -174,10 +182,21 @@ void DrawCell(int row, int col, int x, int y, int w, int h)
     fl_color(early ? EARLY_TEXT : IsActiveCue(index) ? FL_BLACK : FL_DARK3);
     const Fl_Align align = col < FIXED_COLUMNS ? Fixed[col].align : FL_ALIGN_RIGHT;
     DrawText(text, x, y, w, h, align);
+    float level;
+    if (!text[0] && CueColumnSlot(col) >= 0 && ShownLevel(col, index, &level)) {
+        // The level the strip carries on from its last automated cue point, dimmed.
+        TextOut out = StartText(text, sizeof text);
+        AppendFloat(&out, level, 2);
+        fl_font(FL_HELVETICA_ITALIC, 12);
+        fl_color(selected ? CARRIED_SELECTED : CARRIED_TEXT);
+        DrawText(text, x, y, w, h, align);
+    }
 
     if (index == CurrentIndex() && col == FrameColumn()) {
+        // Inside a selection the frame keeps a white line, so it stays plain on the blue.
         fl_color(FL_BLACK);
         fl_rect(x, y, w - 1, h - 1);
+        fl_color(selected ? FL_WHITE : FL_BLACK);
         fl_rect(x + 1, y + 1, w - 3, h - 3);
     }
 }
@@ -218,11 +237,28 @@ int CueGrid::handle(int event)
     const bool on_child = (CueEntry->visible() && Fl::event_inside(CueEntry)) ||
                           (vscrollbar->visible() && Fl::event_inside(vscrollbar)) ||
                           (hscrollbar->visible() && Fl::event_inside(hscrollbar));
+    if (event == FL_PASTE) {
+        PasteCueText(Fl::event_text(), Fl::event_length());
+        EndOperation(this);
+        return 1;
+    }
+    if ((event == FL_PUSH && !on_child) || event == FL_DRAG || event == FL_RELEASE) {
+        int row, col;
+        ResizeFlag resize;
+        const TableContext context = cursor2rowcol(row, col, resize);
+        if (event == FL_PUSH)
+            take_focus();
+        const bool cell = context == CONTEXT_CELL;
+        if ((cell || context == CONTEXT_COL_HEADER || event != FL_PUSH) &&
+            CueSelectionMouse(event, cell, cell ? row : -1, col)) {
+            EndOperation(this);
+            return 1;
+        }
+    }
     if (event == FL_PUSH && !on_child) {
         int row, col;
         ResizeFlag resize;
         const TableContext context = cursor2rowcol(row, col, resize);
-        take_focus();
         if (context == CONTEXT_CELL) {
             ClickCueCell(row, col);
             if (Fl::event_button() == FL_RIGHT_MOUSE)
@@ -241,7 +277,7 @@ int CueGrid::handle(int event)
         ResizeFlag resize;
         ShowHeadingTip(this, cursor2rowcol(row, col, resize) == CONTEXT_COL_HEADER ? col : -1);
     }
-    if (event == FL_KEYBOARD && CueGridKey())
+    if (event == FL_KEYBOARD && (LeaveCueSelection(), CueGridKey()))
         return 1;
     const int used = Fl_Table::handle(event);
     return event == FL_ENTER || event == FL_MOVE ? 1 : used;   // for the headings' tooltips

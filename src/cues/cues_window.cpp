@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "cues/cue_block.h"
 #include "cues/cue_table.h"
 #include "cues/cue_view.h"
 #include "cues/cues.h"
@@ -47,9 +48,11 @@ void UpdateSummary()
     int active = 0;
     for (int i = 0; i < INDEX_COUNT; i++)
         active += IsActiveCue(i);
+    char selection[80];
+    CueSelectionText(selection, sizeof selection);
     snprintf(summary_text, sizeof summary_text,
-             "Bank %d  |  cue point %d%s  |  %d active  |  right click: cue point menu",
-             CurrentBank(), index + 1, IsActiveCue(index) ? "" : " (not active)", active);
+             "%s%sBank %d  |  cue point %d%s  |  %d active  |  right click: cue point menu", selection,
+             selection[0] ? "  |  " : "", CurrentBank(), index + 1, IsActiveCue(index) ? "" : " (not active)", active);
     if (strcmp(summary_text, summary->label() ? summary->label() : "") != 0) {
         summary->copy_label(summary_text);
         summary->redraw_label();
@@ -71,6 +74,8 @@ void RefreshCues()
         CueTable->row_height_all(ROW_HEIGHT);   // new rows would take the toolkit's 25
     }
     SetCueColumns(CueTable);
+    KeepCueSelection();
+    ReadShownLevels();
     if (CurrentIndex() != shown_index || CueRowCount() != shown_rows) {
         if (CueEntry->visible())
             CloseCueEntry();

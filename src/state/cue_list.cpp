@@ -49,12 +49,9 @@ void RebuildCuePoints(const int (&source)[INDEX_COUNT], int *moved_to)
     Gather(IndexMsec, source, 0.0f);
     char names[INDEX_COUNT][CUE_SIZE];
     memcpy(names, CueNameBuffer, sizeof names);
-    for (int i = 0; i < INDEX_COUNT; i++) {
-        if (source[i] == EMPTY)
-            memset(CueNameBuffer[i], 0, CUE_SIZE);
-        else
-            memcpy(CueNameBuffer[i], names[source[i]], CUE_SIZE);
-    }
+    static const char no_name[CUE_SIZE] = "";   // a whole name's bytes: the copy reads CUE_SIZE
+    for (int i = 0; i < INDEX_COUNT; i++)
+        memcpy(CueNameBuffer[i], source[i] == EMPTY ? no_name : names[source[i]], CUE_SIZE);
     if (!moved_to)
         return;
     std::fill(moved_to, moved_to + INDEX_COUNT, EMPTY);

@@ -39,6 +39,7 @@ size_t byte_limit = JOURNAL_BYTES;
 const void *open_run;                // the run whose step is the newest and may still grow
 std::vector<bool> changed_now;       // per table: changed in the last record
 char next_step_name[sizeof(Step::operation)];
+const void *next_step_run;           // the run the named step belongs to, or nullptr
 
 Byte *Live(int table) { return static_cast<Byte *>(JournalTables[table].address); }
 Byte *Shadowed(int table) { return shadow.data() + table_start[size_t(table)]; }
@@ -287,7 +288,13 @@ void JournalStart()
 
 void JournalNameNextStep(const char *operation)
 {
+    JournalNameNextRun(nullptr, operation);
+}
+
+void JournalNameNextRun(const void *run, const char *operation)
+{
     snprintf(next_step_name, sizeof next_step_name, "%s", operation);
+    next_step_run = run;
 }
 
 bool JournalRecord(const void *run, const char *operation)
@@ -297,8 +304,9 @@ bool JournalRecord(const void *run, const char *operation)
     next_step_name[0] = 0;
     if (named[0]) {
         operation = named;
-        run = nullptr;
+        run = next_step_run;
     }
+    next_step_run = nullptr;
     EnsureShadow();
     std::vector<Change> found;
     for (int t = 0; t < JOURNAL_TABLE_COUNT; t++)
@@ -309,7 +317,7 @@ bool JournalRecord(const void *run, const char *operation)
     for (const Change &c : found)
         changed_now[size_t(c.table)] = true;
 
-    const bool joins = run && run == open_run && applied == history.size() && applied > 0;
+    const bool joins = JournalRunOpen(run);
     open_run = run;
     if (found.empty())
         return false;
@@ -319,6 +327,8 @@ bool JournalRecord(const void *run, const char *operation)
         Step &newest = history.back();
         held_bytes -= Cost(newest);
         JoinNewest(newest, found);
+        if (operation && operation[0])
+            snprintf(newest.operation, sizeof newest.operation, "%s", operation);
         for (const Change &c : found)
             memcpy(Shadowed(c.table) + c.offset, Live(c.table) + c.offset, c.length);
         if (ChangesNothing(newest)) {
@@ -343,6 +353,11 @@ bool JournalRecord(const void *run, const char *operation)
     }
     Keep(std::move(step));
     return true;
+}
+
+bool JournalRunOpen(const void *run)
+{
+    return run && run == open_run && applied == history.size() && applied > 0;
 }
 
 bool JournalRecordChanged(const void *address)

@@ -67,12 +67,18 @@ void JournalStart();
 // `run` names the widget whose consecutive changes form one step: when it equals the run of
 // the previous record and that record's step is still the newest, the changes join that
 // step. nullptr never joins. `operation` names the step in its description (a menu item), or
-// nullptr to name the table and the cue point or strip that changed.
+// nullptr to name the table and the cue point or strip that changed; a joining record that
+// names the step renames it (a run of nudges says what the whole run did).
 bool JournalRecord(const void *run, const char *operation);
 // Names the step of the next record, for an operation that knows best what it did ("insert cue
 // point 16"): the name wins over the one JournalRecord is given, and the step joins no run. The
 // next record forgets it, whether or not anything changed.
 void JournalNameNextStep(const char *operation);
+// The same for the steps of a run ("+1.0 dB on 9 cells" at each nudge): the next record joins
+// the newest step when that is the run's, and renames it.
+void JournalNameNextRun(const void *run, const char *operation);
+// Whether a record of `run` now would join the newest step.
+bool JournalRunOpen(const void *run);
 // Whether the table at `address` changed in the last record, for the windows' refreshes.
 bool JournalRecordChanged(const void *address);
 // Undo or redo one step and describe it ("volume, index 5, channel 13", "Recall All") in

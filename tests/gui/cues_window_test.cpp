@@ -171,12 +171,12 @@ TEST(CuesWindow, ClickingARowMovesTheFadersIndex)
     EXPECT_EQ(CueRowOf(CurrentIndex()), 1);
     EXPECT_FALSE(CueEntry->visible());
 
-    // A double click opens the entry over the cell with the stored volume.
+    // A double click opens the entry over the cell with the level it carries on.
     Fl::e_clicks = 1;
     Fl::handle(FL_PUSH, CuesWindow);
     Fl::e_clicks = 0;
     ASSERT_TRUE(CueEntry->visible());
-    EXPECT_EQ(std::string(CueEntry->value()), std::string("0.00")) << "channel 1's stored volume";
+    EXPECT_EQ(std::string(CueEntry->value()), std::string("-3.50")) << "channel 1's level from cue point 1";
     CloseCueEntry();
 
     // With many rows, a click on the last row on screen leaves the table where it is; Page Down

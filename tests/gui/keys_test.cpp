@@ -44,8 +44,10 @@ TEST(Keys, EveryRowWorksInItsWindowsAndNoOther)
             const bool works = (row.windows & w.mask) != 0;
             if (row.turn == ON_WIDGET)
                 EXPECT_EQ(CarriesShortcut(*w.window, row.key), works) << (*w.window)->label();
-            else
-                EXPECT_EQ(KeyRowFor(row.turn, *w.window), works ? &row : nullptr) << (*w.window)->label();
+            else if (works)
+                EXPECT_EQ(KeyRowFor(row.turn, *w.window), &row) << (*w.window)->label();
+            else   // another window may give the key a meaning of its own (Ctrl+V)
+                EXPECT_NE(KeyRowFor(row.turn, *w.window), &row) << (*w.window)->label();
         }
         if (row.turn != ON_WIDGET) {
             EXPECT_EQ(KeyRowFor(row.turn, &dialog), row.windows & IN_OTHER ? &row : nullptr);
