@@ -82,7 +82,6 @@ void EditEnded(Fl_Widget *source)
     EndStep(run, operation);
 }
 
-void EditEndedAs(const char *operation) { EndStep(nullptr, operation); }
 
 void HistoryMoved()
 {

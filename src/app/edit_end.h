@@ -10,8 +10,6 @@ class Fl_Widget;
 // that changed (app/views.cpp), lets the faders window follow a moved position, then runs the
 // followers.
 void EditEnded(Fl_Widget *source);
-// The same for an operation that names its own step ("insert cue point 16").
-void EditEndedAs(const char *operation);
 
 // `refresh` runs after every operation (and after every undo and redo), in the order of
 // registration; it reads the state and shows what changed.

@@ -41,7 +41,6 @@ void ConnectButtons()
 void StartUp()
 {
     SetOperationEnd(EditEnded);
-    SetNamedOperationEnd(EditEndedAs);
     SetWindowPainter(PaintWindows);
     SetNameView(ShowNameView);
     SetStatus("%s", VersionLine);

@@ -50,9 +50,10 @@ void UpdateSummary()
         active += IsActiveCue(i);
     char selection[80];
     CueSelectionText(selection, sizeof selection);
-    snprintf(summary_text, sizeof summary_text,
-             "%s%sBank %d  |  cue point %d%s  |  %d active  |  right click: cue point menu", selection,
-             selection[0] ? "  |  " : "", CurrentBank(), index + 1, IsActiveCue(index) ? "" : " (not active)", active);
+    // The hint gives way to the selection's count, which the bar has no room for beside it.
+    snprintf(summary_text, sizeof summary_text, "%s%sBank %d  |  cue point %d%s  |  %d active%s", selection,
+             selection[0] ? "  |  " : "", CurrentBank(), index + 1, IsActiveCue(index) ? "" : " (not active)", active,
+             selection[0] ? "" : "  |  right click: cue point menu");
     if (strcmp(summary_text, summary->label() ? summary->label() : "") != 0) {
         summary->copy_label(summary_text);
         summary->redraw_label();

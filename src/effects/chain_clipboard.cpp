@@ -15,6 +15,7 @@
 #include "state/callback.h"
 #include "state/mix_state.h"
 #include "state/status_message.h"
+#include "state/undo_journal.h"
 
 namespace {
 
@@ -103,5 +104,6 @@ void PasteEffectChainText(const char *text, ChainPaste how)
     char name[32], operation[48];
     ShownSlotName(name, sizeof name);
     snprintf(operation, sizeof operation, "paste effects, %s", name);
-    EndNamedOperation(operation);
+    JournalNameNextStep(operation);
+    EndOperation(nullptr);
 }

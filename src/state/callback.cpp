@@ -12,16 +12,3 @@ void SetOperationEnd(void (*end)(Fl_Widget *source))
 {
     operation_end = end;
 }
-
-static void (*named_operation_end)(const char *operation);
-
-void EndNamedOperation(const char *operation)
-{
-    if (named_operation_end)
-        named_operation_end(operation);
-}
-
-void SetNamedOperationEnd(void (*end)(const char *operation))
-{
-    named_operation_end = end;
-}

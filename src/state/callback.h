@@ -12,10 +12,6 @@ class Fl_Widget;
 // Does nothing until the app installs the end point.
 void EndOperation(Fl_Widget *source);
 void SetOperationEnd(void (*end)(Fl_Widget *source));
-// The end of an operation that no widget runs and that names its own undo step ("paste
-// effects, channel 12"). Does nothing until the app installs it.
-void EndNamedOperation(const char *operation);
-void SetNamedOperationEnd(void (*end)(const char *operation));
 
 // Operations that take no arguments.
 template <void (*Operation)()>
