@@ -95,7 +95,7 @@ int ReadFaderFile(FaderLoad *load)
 
 // ---- Foreign lines --------------------------------------------------------------------
 
-bool KeepForeignFaderLines(char *text)
+bool ScrubEffects(char *text)
 {
     static char scrubbed[FADER_TEXT_SIZE];
     TextOut out = StartText(scrubbed, sizeof scrubbed);
@@ -361,7 +361,7 @@ bool StageWriteToFile()
     default:
         break;
     }
-    bool kept = size != 0 ? KeepForeignFaderLines(reserve_fbuff) : true;
+    bool kept = size != 0 ? ScrubEffects(reserve_fbuff) : true;
     if (size == 0)
         StartWithMixName();
     bool foreign = !kept || HasLinesAfterFirst(reserve_fbuff);

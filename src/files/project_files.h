@@ -19,8 +19,9 @@ int ReadFaderFile(FaderLoad *load = nullptr);
 bool StageWriteToFile();
 // The three steps of composing the text in place (`text` has room for FADER_TEXT_SIZE
 // bytes); each returns false when the text would not fit. The first replaces line 1 with
-// the mix name and keeps only the old text's foreign lines.
-bool KeepForeignFaderLines(char *text);
+// the mix name and keeps only the old text's foreign lines: lines of every kind that no row
+// of the line table owns, not only effect lines.
+bool ScrubEffects(char *text);
 bool AppendBuffer(char *text);
 bool VolumeDivavToText(char *text);
 // Returns the characters stored, or 0 when the file could not be written.
