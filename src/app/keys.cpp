@@ -67,6 +67,18 @@ bool KeepWindowOpen()
     return !Fl::modal();
 }
 
+// Typing the focused field shows but has not stored yet (its callback clears the mark when it
+// stores): a key that the field also knows is the field's (Ctrl+Z undoes the typing, Ctrl+C and
+// Ctrl+V copy and paste text).
+template <bool (*Operation)()>
+bool UnlessTyping()
+{
+    const Fl_Input_ *field = dynamic_cast<const Fl_Input_ *>(Fl::focus());
+    if (field && field->changed() && !field->readonly())
+        return false;
+    return Operation();
+}
+
 const unsigned MIX_WINDOWS = IN_CONTROL | IN_FADERS | IN_EFFECTS | IN_PREFS;
 const unsigned TRAVEL_WINDOWS = IN_FADERS | IN_CUES;
 const unsigned CUE_WINDOW_KEYS = IN_CONTROL | IN_FADERS | IN_CUES;
@@ -104,7 +116,7 @@ const KeyRow KeyTable[] = {
     OnWidget(FL_CTRL + FL_SHIFT + 'v', IN_CONTROL, Callback<HideVCAs>),
     OnWidget(FL_CTRL + FL_SHIFT + 'p', IN_CONTROL, Callback<HidePrefs>),
     Before(FL_CTRL + 'm', IN_EVERY_WINDOW, MixFromTextField),
-    Before(FL_CTRL + 'z', IN_EVERY_WINDOW, UndoUnlessTyping),
+    Before(FL_CTRL + 'z', IN_EVERY_WINDOW, UnlessTyping<Run<UndoLastEdit>>),
     Before(FL_CTRL + FL_SHIFT + 'z', IN_EVERY_WINDOW, Run<RedoLastEdit>),
     Before(FL_CTRL + 'y', IN_EVERY_WINDOW, Run<RedoLastEdit>),
     Before(FL_CTRL + 'l', CUE_WINDOW_KEYS, Run<ShowCues>),
@@ -132,9 +144,9 @@ const KeyRow KeyTable[] = {
     Before(FL_CTRL + 'x', IN_CUES, OnCueTable<CopyCues<true>>),
     Before(FL_CTRL + 'v', IN_CUES, OnCueTable<PasteCueClipboard>),
     Before(FL_CTRL + 'a', IN_CUES, OnCueTable<SelectAllCues>),
-    Before(FL_CTRL + 'c', IN_EFFECTS, CopyEffectChain),
-    Before(FL_CTRL + 'v', IN_EFFECTS, PasteEffectChain),
-    Before(FL_CTRL + FL_SHIFT + 'v', IN_EFFECTS, PasteEffectBlocks),
+    Before(FL_CTRL + 'c', IN_EFFECTS, UnlessTyping<CopyEffectChain>),
+    Before(FL_CTRL + 'v', IN_EFFECTS, UnlessTyping<PasteEffectChain>),
+    Before(FL_CTRL + FL_SHIFT + 'v', IN_EFFECTS, UnlessTyping<PasteEffectBlocks>),
     LeftOver(FL_Escape, IN_EVERY_WINDOW, KeepWindowOpen),
 };
 const int KEY_COUNT = sizeof KeyTable / sizeof KeyTable[0];

@@ -5,7 +5,3 @@
 // faders window at its index and bank) and the status line says what was undone or redone.
 void UndoLastEdit();
 void RedoLastEdit();
-
-// Undo, unless the focused text or number field holds typing not yet stored: the field keeps
-// Ctrl+Z for that typing. True when it undid.
-bool UndoUnlessTyping();

@@ -5,7 +5,6 @@
 
 #include <FL/Fl.H>
 #include <FL/Fl_Group.H>
-#include <FL/Fl_Input_.H>
 #include <FL/Fl_Widget.H>
 
 #include <cstdio>
@@ -55,12 +54,9 @@ void ShownSlotName(char *name, int size)
     SlotText(CNL, SlotWords, name, size);
 }
 
-// Typing not yet stored: the field's callback clears the mark when it stores.
-bool FieldIsBeingTyped()
-{
-    const Fl_Input_ *field = dynamic_cast<const Fl_Input_ *>(Fl::focus());
-    return SliderEntryTarget() || (field && field->changed() && !field->readonly());
-}
+// A slider's value entry keeps the keys for its text (a field holding typing not yet stored
+// keeps them through the key table).
+bool FieldIsBeingTyped() { return SliderEntryTarget() != nullptr; }
 
 bool RequestPaste(ChainPaste how)
 {
