@@ -23,7 +23,7 @@ const struct {
     {RAMP_VIEW, UpdateRamp},              {SHAPE_VIEW, UpdateShape},
     {AUTO_VIEW, UpdateChannelActive},     {TIME_VIEW, UpdateTime},
     {INDEX_ACTIVE_VIEW, UpdateIndexActive}, {CUE_NAME_VIEW, UpdateCueName},
-    {NAME_VIEW, UpdateStripNames},             {NAME_VIEW, UpdateEffectsName},
+    {NAME_VIEW, UpdateStripNames},      {NAME_VIEW, UpdateEffectsName},
     {NAME_VIEW, UpdateSubmix},            {NAME_VIEW, UpdateVCA},
     {MUTE_VIEW, UpdateMutes},             {SOLO_VIEW, UpdateSolos},
     {PAN_VIEW, UpdatePan},                {MIX_NAME_VIEW, UpdateMixName},
